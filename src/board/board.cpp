@@ -15,12 +15,18 @@ constexpr float SlideStepTop = 10;
 
 constexpr std::string_view ChooseText
     = "Choose your case (by clicking on the case). This case will stay with you throughout the "
-      "entire game.  The banker will bid on the case, and you will get to accept or reject each bid.";
+      "entire game.  The banker will bid on the case, and you will get to accept or reject each "
+      "bid.";
 constexpr std::string_view LeadIn = "Now you have to pick ";
 constexpr std::string_view MiddlePlural = " cases (by clicking on them) to open. These cases ";
 constexpr std::string_view MiddleSingular = " case (by clicking on it) to open. This case ";
 constexpr std::string_view Tail = "will affect how much the banker will bid on your case and your "
                                   "chances of getting the $1,000,000 case.";
+
+// The value indexes as set-up writes them into a Tag, "0" to "24".
+constexpr std::array<std::string_view, CaseCount> IndexTexts
+    = { "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
+          "17", "18", "19", "20", "21", "22", "23", "24" };
 
 std::string concat(std::initializer_list<std::string_view> pieces)
 {
@@ -36,8 +42,7 @@ Board::Board(BoardHost &host, RandomSource &random, const std::string &playerNam
     : m_host(host)
     , m_random(random)
     , m_playerName(playerName)
-{
-}
+{ }
 
 void Board::Form_Load()
 {
@@ -81,7 +86,8 @@ void Board::Form_Load()
             lblValues[i].Top = 1920;
         } else {
             lblValues[i].Left = lblValues[14].Left;
-            lblValues[i].Top = static_cast<float>(i - 14) * lblValues[14].Height + lblValues[14].Top;
+            lblValues[i].Top
+                = static_cast<float>(i - 14) * lblValues[14].Height + lblValues[14].Top;
         }
         lblValues[i].Caption = concat({ "$", AmountTexts[i] });
     }
@@ -101,7 +107,7 @@ void Board::GetValues(const std::int16_t &caseIndex)
         const auto k = static_cast<std::int16_t>(std::floor(static_cast<double>(r) * CaseCount));
         if (valueTaken[k] == 0) {
             valueTaken[k] = 1;
-            slot.Tag = std::to_string(k);
+            slot.Tag = IndexTexts[k];
         }
     } while (slot.Tag.empty());
 }
@@ -112,7 +118,7 @@ void Board::SwitchValues(const std::int16_t &caseIndex)
 {
     std::string &tag = lblCase[caseIndex].Tag;
     for (int k = 0; k < CaseCount; ++k) {
-        if (tag == std::to_string(k)) {
+        if (tag == IndexTexts[k]) {
             tag = AmountTexts[k];
             return;
         }
@@ -203,7 +209,8 @@ void Board::ShowTask()
         lblTask.Caption = ChooseText;
     } else if (stage >= FirstOfferStage && stage <= LastOfferStage) {
         const std::int16_t n = picksPerStage[stage];
-        lblTask.Caption = concat({ LeadIn, std::to_string(n), n == 1 ? MiddleSingular : MiddlePlural, Tail });
+        lblTask.Caption
+            = concat({ LeadIn, std::to_string(n), n == 1 ? MiddleSingular : MiddlePlural, Tail });
     } else if (stage == StageAllRefused || stage == StageAccepted) {
         for (int i = 0; i < CaseCount; ++i) {
             if (i != chosenCase)

@@ -28,6 +28,9 @@ double amountValue(std::string_view text)
     return value;
 }
 
-std::string plainDigits(std::int64_t n) { return std::to_string(n); }
+std::string plainDigits(std::int64_t n)
+{
+    return std::to_string(n);
+}
 
 } // namespace zumo

@@ -14,7 +14,10 @@ constexpr Colour White = 0x00FFFFFF;
 constexpr Colour Black = 0x00000000;
 constexpr Colour DarkGrey = 0x00404040;
 
-constexpr bool isSystemColour(Colour c) { return (c & 0x80000000u) != 0; }
+constexpr bool isSystemColour(Colour c)
+{
+    return (c & 0x80000000u) != 0;
+}
 
 // One case label. Positions and sizes are twips, single precision, like the labels they stand for.
 struct CaseSlot

@@ -6,15 +6,18 @@ Lobby::Lobby(LobbyHost &host, const Environment &env, std::string &playerName)
     : m_host(host)
     , m_env(env)
     , m_playerName(playerName)
-{
-}
+{ }
 
-void Lobby::Form_Load() { m_playerName = GetUsername(m_env); }
+void Lobby::Form_Load()
+{
+    m_playerName = GetUsername(m_env);
+}
 
 void Lobby::commandMouseMove(LobbyCommand raisedBy)
 {
     for (std::size_t i = 0; i < m_fontSize.size(); ++i)
-        m_fontSize[i] = static_cast<int>(i) == static_cast<int>(raisedBy) ? HoverFontSize : CommandFontSize;
+        m_fontSize[i]
+            = static_cast<int>(i) == static_cast<int>(raisedBy) ? HoverFontSize : CommandFontSize;
 }
 
 } // namespace zumo

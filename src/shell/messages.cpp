@@ -8,7 +8,8 @@ std::string_view howToPlayText()
            "values ranging from $1,000,000 down to $1, and you are given a chance to pick one case "
            "to be your case for the rest of the game.  After you pick your case, you open other "
            "cases (by clicking on the cases), and after a certain number of cases are opened the "
-           "banker will call you with an offer.  The banker will offer a certain amount of money to "
+           "banker will call you with an offer.  The banker will offer a certain amount of money "
+           "to "
            "'buy' your case from you, and you get the chance to make the ultimate choice:  "
            "Zumo...or No Zumo.  When there are only two cases left, your case will be opened and "
            "the number inside will indicate how much money you win.";
@@ -20,8 +21,14 @@ std::string_view aboutText()
            "dedicated to everyone who ever said no to the banker and lived to tell the tale.";
 }
 
-void ShowHowToPlay(MessageSink &boxes) { boxes.tell(std::string(howToPlayText())); }
+void ShowHowToPlay(MessageSink &boxes)
+{
+    boxes.tell(std::string(howToPlayText()));
+}
 
-void ShowAbout(MessageSink &boxes) { boxes.tell(std::string(aboutText())); }
+void ShowAbout(MessageSink &boxes)
+{
+    boxes.tell(std::string(aboutText()));
+}
 
 } // namespace zumo

@@ -53,7 +53,8 @@ QString shortened(const QString &name)
 std::string GetUsername(const Environment &env)
 {
     for (const char *variable : { "NWUSERNAME", "LOGIN", "USERNAME" }) {
-        const QString name = trimmedOfSpaces(readableName(env.value(variable).value_or("")).toUpper());
+        const QString name
+            = trimmedOfSpaces(readableName(env.value(variable).value_or("")).toUpper());
         if (!name.isEmpty())
             return shortened(name).toStdString();
     }

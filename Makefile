@@ -1,0 +1,36 @@
+# The two commands a new machine needs are `make run` and `make test`; both install what is missing.
+.PHONY: deps run test test-asan bench package format format-check clean
+
+EXE := zumo-or-no-zumo
+
+deps:
+	@scripts/install-deps
+
+run: deps
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/bin/$(EXE)
+
+test: deps
+	cmake --preset debug
+	cmake --build --preset debug
+	ctest --preset debug
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/bin/bench_logic
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+format-check:
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build
