@@ -1,0 +1,42 @@
+# The Debian package: `cpack` in a release build dir, or scripts/check-deb to build and check it.
+#
+# It holds exactly what `cmake --install` puts under /usr. Included last from the top
+# CMakeLists.txt because CPack snapshots these variables when include(CPack) runs.
+
+set(ZUMO_PACKAGE_MAINTAINER "The Zumo or No Zumo developers <games@zumoornozumo.org>"
+    CACHE STRING "Maintainer field of the Debian package: a name and an e-mail address")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${ZUMO_EXECUTABLE})
+set(CPACK_PACKAGE_VENDOR "The Zumo or No Zumo developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# Debian's synopsis style: lower case, no leading article, no full stop.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "game of nerve with 25 cases and a banker's offers")
+# Wrapped by hand: dpkg shows these lines as they are, and Debian keeps them under 80 columns.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Zumo or No Zumo is a single-player desktop game. Twenty-five numbered cases
+hide amounts from $1 to $1,000,000. The player keeps one case and opens the
+others stage by stage; after every stage a banker offers to buy the player's
+case for a sum worked out from the amounts still in play. Sell, or hold out
+to the end and learn whether keeping was the better choice.]])
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Debian ships stripped binaries; the dynamic symbols that the hardening check reads survive it.
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZUMO_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# dpkg-shlibdeps names the Qt and C++ runtime packages from the libraries the binary really
+# links, with the versions the build saw. The fonts are loaded by name at run time, so no
+# tool can find them: the windows' label boxes are sized for exactly these two families.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2")
+
+set(CPACK_SOURCE_GENERATOR TXZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/\\\\.cache/")
+
+include(CPack)
