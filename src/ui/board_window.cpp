@@ -1,0 +1,181 @@
+// The board window: forwards clicks and ticks to zumo::Board and redraws every label after each.
+#include "board_window.h"
+
+#include "label.h"
+#include "message_box.h"
+#include "navigation.h"
+#include "window_frame.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPointer>
+
+namespace zumo {
+
+namespace {
+
+QString arrayName(std::string_view control, int index)
+{
+    return QStringLiteral("%1(%2)")
+        .arg(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())))
+        .arg(index);
+}
+
+} // namespace
+
+frmViewer::frmViewer(Navigation &nav, RandomSource &random, const std::string &playerName)
+    : m_nav(nav)
+    , m_board(*this, random, playerName)
+{
+    buildFrame(*this, design::BoardClient);
+    QWidget *client = centralWidget();
+    createLabels(client, design::BoardLabels);
+    const auto task = design::TaskLabel;
+    m_lblTask = client->findChild<Label *>(
+        QString::fromUtf8(task.data(), static_cast<qsizetype>(task.size())));
+
+    for (int i = 0; i < CaseCount; ++i) {
+        m_lblValues[i] = new Label(design::ValueLabel, client);
+        m_lblValues[i]->setObjectName(arrayName(design::ValueLabel.control, i));
+    }
+    // Created last, so the cases are drawn above everything, the sliding one above lblTask.
+    for (int i = 0; i < CaseCount; ++i) {
+        m_lblCase[i] = new Label(design::CaseLabel, client);
+        m_lblCase[i]->setObjectName(arrayName(design::CaseLabel.control, i));
+        connect(m_lblCase[i], &Label::clicked, this, [this, i] { lblCase_Click(i); });
+    }
+
+    m_tmrMoveCase = new QTimer(this); // a child: it dies with the board
+    m_tmrMoveCase->setObjectName(QStringLiteral("tmrMoveCase"));
+    m_tmrMoveCase->setTimerType(Qt::PreciseTimer); // what Linux makes of <= 20 ms anyway; says why
+    connect(m_tmrMoveCase, &QTimer::timeout, this, &frmViewer::tmrMoveCase_Timer);
+
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->addAction(
+        QStringLiteral("Return to Lobby"), ctrl(Qt::Key_R), this, &frmViewer::mnuMenu_Click);
+    mnuFile->addAction(QStringLiteral("Exit"), ctrl(Qt::Key_X), this, &frmViewer::mnuExit_Click);
+    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp->addAction(
+        QStringLiteral("How to Play"), ctrl(Qt::Key_H), this, &frmViewer::mnuHow_Click);
+    mnuHelp->addAction(
+        QStringLiteral("About the Game"), ctrl(Qt::Key_A), this, &frmViewer::mnuAbout_Click);
+
+    dispatch([this] { m_board.Form_Load(); });
+}
+
+// Runs one event, then brings the view in line with the game, unless the event unloaded the
+// window: by hand-over (still alive, deletion deferred) or by deletion inside a nested box's loop.
+template<typename Event> void frmViewer::dispatch(Event &&event)
+{
+    const QPointer<frmViewer> self(this);
+    event();
+    if (!self || m_handedOver)
+        return;
+    syncView();
+}
+
+void frmViewer::lblCase_Click(int index)
+{
+    dispatch([this, index] { m_board.lblCase_Click(index); });
+}
+
+void frmViewer::tmrMoveCase_Timer()
+{
+    dispatch([this] { m_board.tmrMoveCase_Timer(); });
+}
+
+void frmViewer::mnuMenu_Click()
+{
+    returnToLobby();
+}
+
+void frmViewer::mnuExit_Click()
+{
+    handOver();
+    m_nav.endProgram();
+}
+
+// How to Play and About during the slide: the slide goes on behind the box, since timers keep
+// firing in its event loop, as the design allows. If the case arrives, the closing message opens
+// above this box and, once answered, the lobby is shown and this window is deleted while this box
+// is still in exec(). The box has no parent and lives on this stack frame, so it stays open, safe,
+// over the (blocked) lobby; after OK, dispatch sees the window gone and touches nothing.
+void frmViewer::mnuHow_Click()
+{
+    dispatch([] {
+        MessageBoxes boxes;
+        ShowHowToPlay(boxes);
+    });
+}
+
+void frmViewer::mnuAbout_Click()
+{
+    dispatch([] {
+        MessageBoxes boxes;
+        ShowAbout(boxes);
+    });
+}
+
+void frmViewer::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    // The lobby is not loaded, so closing the board's frame leaves no window: the program ends.
+    if (!m_handedOver)
+        mnuExit_Click();
+}
+
+bool frmViewer::askYesNo(const std::string &prompt)
+{
+    syncView(); // the opened case gone and the instruction empty behind the offer
+    MessageBoxes boxes;
+    return boxes.askYesNo(prompt);
+}
+
+void frmViewer::tell(const std::string &prompt)
+{
+    syncView(); // also stops the timer before the closing message, and shows the opened case
+    MessageBoxes boxes;
+    boxes.tell(prompt);
+}
+
+void frmViewer::returnToLobby()
+{
+    handOver();
+    m_nav.returnToLobby();
+}
+
+void frmViewer::handOver()
+{
+    m_handedOver = true;
+    m_tmrMoveCase->stop(); // no tick may reach a board on its way out
+}
+
+void frmViewer::syncView()
+{
+    const BoardState &s = m_board.state();
+    for (int i = 0; i < CaseCount; ++i) {
+        const CaseSlot &slot = s.lblCase[i];
+        Label *label = m_lblCase[i];
+        label->setText(QString::fromStdString(slot.Caption));
+        label->setBox(slot.Left, slot.Top, slot.Width, slot.Height);
+        label->setEnabled(slot.Enabled);
+        label->setVisible(slot.Visible);
+    }
+    for (int i = 0; i < CaseCount; ++i) {
+        const ValueSlot &slot = s.lblValues[i];
+        Label *label = m_lblValues[i];
+        label->setText(QString::fromStdString(slot.Caption));
+        label->setBox(slot.Left, slot.Top, slot.Width, slot.Height);
+        label->setForeColor(slot.ForeColor);
+    }
+    m_lblTask->setText(QString::fromStdString(s.lblTask.Caption));
+
+    if (m_tmrMoveCase->interval() != s.tmrMoveCase.Interval)
+        m_tmrMoveCase->setInterval(s.tmrMoveCase.Interval); // restarts a running timer
+    if (s.tmrMoveCase.Enabled && !m_tmrMoveCase->isActive())
+        m_tmrMoveCase->start();
+    else if (!s.tmrMoveCase.Enabled)
+        m_tmrMoveCase->stop();
+}
+
+} // namespace zumo

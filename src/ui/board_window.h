@@ -1,0 +1,59 @@
+// frmViewer, the board: 55 labels drawn from the game's slots, the slide timer and the menus.
+#pragma once
+
+#include "board/board.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <string>
+
+namespace zumo {
+
+class Label;
+class Navigation;
+
+class frmViewer final : public QMainWindow, private BoardHost
+{
+    Q_OBJECT
+
+public:
+    // Loads the window: its labels at their design, then the board's Form_Load, before any show.
+    // nav, random and playerName outlive the window.
+    frmViewer(Navigation &nav, RandomSource &random, const std::string &playerName);
+
+    // The game as the window shows it, for whoever needs to read it (tests, above all).
+    const BoardState &state() const { return m_board.state(); }
+
+    // Handlers of the design's events; each may end with the window unloaded.
+    void lblCase_Click(int index);
+    void tmrMoveCase_Timer();
+    void mnuMenu_Click();
+    void mnuExit_Click();
+    void mnuHow_Click();
+    void mnuAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // BoardHost. Each box opens with every label in line with the game. No hand-over can happen
+    // while one is open: the timer is off and the box blocks the menus.
+    bool askYesNo(const std::string &prompt) override;
+    void tell(const std::string &prompt) override;
+    void returnToLobby() override;
+
+    template<typename Event> void dispatch(Event &&event);
+    void syncView();
+    void handOver();
+
+    Navigation &m_nav;
+    Board m_board;
+    std::array<Label *, CaseCount> m_lblCase {};
+    std::array<Label *, CaseCount> m_lblValues {};
+    Label *m_lblTask = nullptr;
+    QTimer *m_tmrMoveCase = nullptr;
+    bool m_handedOver = false; // unloaded: no handler may touch the window any more
+};
+
+} // namespace zumo

@@ -1,0 +1,110 @@
+// The lobby window: its labels come from the design table, its behaviour from zumo::Lobby.
+#include "lobby_window.h"
+
+#include "label.h"
+#include "message_box.h"
+#include "navigation.h"
+#include "window_frame.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace zumo {
+
+frmMenu::frmMenu(Navigation &nav, const Environment &env, std::string &playerName)
+    : m_nav(nav)
+    , m_lobby(*this, env, playerName)
+{
+    buildFrame(*this, design::LobbyClient);
+    createLabels(centralWidget(), design::LobbyLabels);
+
+    for (std::size_t i = 0; i < m_commands.size(); ++i) {
+        const auto name = design::LobbyCommandLabels[i];
+        Label *label = centralWidget()->findChild<Label *>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        label->setMouseTracking(true); // MouseMove without a button held
+        const auto command = static_cast<LobbyCommand>(i);
+        connect(label, &Label::mouseMoved, this, [this, command] { commandMouseMove(command); });
+        m_commands[i] = label;
+    }
+    connect(command(LobbyCommand::New), &Label::clicked, this, &frmMenu::lblNew_Click);
+    connect(command(LobbyCommand::Help), &Label::clicked, this, &frmMenu::lblHelp_Click);
+    connect(command(LobbyCommand::About), &Label::clicked, this, &frmMenu::lblAbout_Click);
+    connect(command(LobbyCommand::Exit), &Label::clicked, this, &frmMenu::lblExit_Click);
+
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->addAction(QStringLiteral("New Game"), ctrl(Qt::Key_N), this, &frmMenu::lblNew_Click);
+    mnuFile->addAction(QStringLiteral("Exit"), ctrl(Qt::Key_X), this, &frmMenu::lblExit_Click);
+    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp->addAction(
+        QStringLiteral("How to Play"), ctrl(Qt::Key_H), this, &frmMenu::lblHelp_Click);
+    mnuHelp->addAction(
+        QStringLiteral("About the Game"), ctrl(Qt::Key_A), this, &frmMenu::lblAbout_Click);
+
+    m_lobby.Form_Load();
+    syncFontSizes();
+}
+
+// Each click procedure may end with the window unloaded; they touch nothing of it afterwards.
+void frmMenu::lblNew_Click()
+{
+    m_lobby.lblNew_Click();
+}
+void frmMenu::lblHelp_Click()
+{
+    m_lobby.lblHelp_Click();
+}
+void frmMenu::lblAbout_Click()
+{
+    m_lobby.lblAbout_Click();
+}
+void frmMenu::lblExit_Click()
+{
+    m_lobby.lblExit_Click();
+}
+
+void frmMenu::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    // The board is not loaded, so closing the lobby's frame leaves no window: the program ends.
+    if (!m_handedOver)
+        endProgram();
+}
+
+void frmMenu::startGame()
+{
+    m_handedOver = true;
+    m_nav.startGame();
+}
+
+void frmMenu::showHowToPlay()
+{
+    MessageBoxes boxes;
+    ShowHowToPlay(boxes); // nothing to do after it, so nothing of the window to guard
+}
+
+void frmMenu::showAbout()
+{
+    MessageBoxes boxes;
+    ShowAbout(boxes);
+}
+
+void frmMenu::endProgram()
+{
+    m_handedOver = true;
+    m_nav.endProgram();
+}
+
+void frmMenu::commandMouseMove(LobbyCommand raisedBy)
+{
+    m_lobby.commandMouseMove(raisedBy);
+    syncFontSizes();
+}
+
+void frmMenu::syncFontSizes()
+{
+    for (std::size_t i = 0; i < m_commands.size(); ++i)
+        m_commands[i]->setFontSize(m_lobby.fontSize(static_cast<LobbyCommand>(i)));
+}
+
+} // namespace zumo

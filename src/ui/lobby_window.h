@@ -1,0 +1,49 @@
+// frmMenu, the lobby: title, four command labels with their hover highlight, and the menus.
+#pragma once
+
+#include "shell/lobby.h"
+
+#include <QMainWindow>
+#include <array>
+#include <string>
+
+namespace zumo {
+
+class Label;
+class Navigation;
+
+class frmMenu final : public QMainWindow, private LobbyHost
+{
+    Q_OBJECT
+
+public:
+    // Loads the window: labels at their design and Form_Load, which reads the name into playerName.
+    // nav, env and playerName outlive the window.
+    frmMenu(Navigation &nav, const Environment &env, std::string &playerName);
+
+    // The click procedures of the labels; the menu item with the same meaning calls the same one.
+    void lblNew_Click();
+    void lblHelp_Click();
+    void lblAbout_Click();
+    void lblExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void startGame() override;
+    void showHowToPlay() override;
+    void showAbout() override;
+    void endProgram() override;
+
+    void commandMouseMove(LobbyCommand raisedBy);
+    void syncFontSizes();
+    Label *command(LobbyCommand c) const { return m_commands[static_cast<std::size_t>(c)]; }
+
+    Navigation &m_nav;
+    Lobby m_lobby;
+    std::array<Label *, 4> m_commands {}; // indexed by LobbyCommand
+    bool m_handedOver = false; // unloaded: no handler may touch the window any more
+};
+
+} // namespace zumo
