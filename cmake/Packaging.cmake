@@ -1,7 +1,9 @@
 # The Debian package: `cpack` in a release build dir, or scripts/check-deb to build and check it.
 #
-# It holds exactly what `cmake --install` puts under /usr. Included last from the top
-# CMakeLists.txt because CPack snapshots these variables when include(CPack) runs.
+# It holds exactly what `cmake --install` installs, under /usr. That is the DEB generator's own
+# default, left unset here because CPACK_PACKAGING_INSTALL_PREFIX would also move the source
+# tarball's files under usr/. Included last from the top CMakeLists.txt: include(CPack) writes
+# out these variables as they stand when it runs.
 
 set(ZUMO_PACKAGE_MAINTAINER "The Zumo or No Zumo developers <games@zumoornozumo.org>"
     CACHE STRING "Maintainer field of the Debian package: a name and an e-mail address")
@@ -19,7 +21,6 @@ hide amounts from $1 to $1,000,000. The player keeps one case and opens the
 others stage by stage; after every stage a banker offers to buy the player's
 case for a sum worked out from the amounts still in play. Sell, or hold out
 to the end and learn whether keeping was the better choice.]])
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Debian ships stripped binaries; the dynamic symbols that the hardening check reads survive it.
 set(CPACK_STRIP_FILES ON)
 
