@@ -1,6 +1,7 @@
 // The board window: forwards clicks and ticks to zumo::Board and redraws every label after each.
 #include "board_window.h"
 
+#include "board/descriptions.h"
 #include "label.h"
 #include "message_box.h"
 #include "navigation.h"
@@ -19,6 +20,14 @@ QString arrayName(std::string_view control, int index)
     return QStringLiteral("%1(%2)")
         .arg(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())))
         .arg(index);
+}
+
+// What colour and place tell a sighted player; the caption stays the accessible name.
+void describe(QLabel *label, const std::string &description)
+{
+    const QString text = QString::fromStdString(description);
+    if (label->accessibleDescription() != text)
+        label->setAccessibleDescription(text);
 }
 
 } // namespace
@@ -160,6 +169,7 @@ void frmViewer::syncView()
         label->setBox(slot.Left, slot.Top, slot.Width, slot.Height);
         label->setEnabled(slot.Enabled);
         label->setVisible(slot.Visible);
+        describe(label, caseDescription(s, i));
     }
     for (int i = 0; i < CaseCount; ++i) {
         const ValueSlot &slot = s.lblValues[i];
@@ -167,6 +177,7 @@ void frmViewer::syncView()
         label->setText(QString::fromStdString(slot.Caption));
         label->setBox(slot.Left, slot.Top, slot.Width, slot.Height);
         label->setForeColor(slot.ForeColor);
+        describe(label, valueDescription(s, i));
     }
     m_lblTask->setText(QString::fromStdString(s.lblTask.Caption));
 

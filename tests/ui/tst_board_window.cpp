@@ -121,6 +121,17 @@ TEST_F(BoardWindow, hidesAnOpenedCaseAndTurnsOnlyItsAmountWhite)
     }
 }
 
+TEST_F(BoardWindow, tellsAssistiveTechnologyWhatColourAndPlaceShow)
+{
+    click(caseLabel(board(), 24));
+    click(caseLabel(board(), 0));
+    EXPECT_EQ(caseLabel(board(), 24)->accessibleDescription(),
+        QStringLiteral("Case 25, your case, closed"));
+    EXPECT_EQ(valueLabel(0)->accessibleDescription(), QStringLiteral("Opened"));
+    EXPECT_EQ(valueLabel(1)->accessibleDescription(), QStringLiteral("Still in play"));
+    EXPECT_EQ(caseLabel(board(), 1)->accessibleName(), QString()); // the caption speaks for itself
+}
+
 TEST_F(BoardWindow, showsTheOpenedCaseGoneAndTheInstructionEmptyBehindTheOffer)
 {
     bool sixthVisible = true;
