@@ -3,23 +3,12 @@
 #include "ui_test_support.h"
 
 #include <QApplication>
-#include <QTest>
 
 namespace zumo::test {
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::vector<int> commandPixelSizes(const frmMenu *lobby)
-{
-    std::vector<int> sizes;
-    for (const auto name : design::LobbyCommandLabels)
-        sizes.push_back(label(lobby, fromView(name))->font().pixelSize());
-    return sizes;
-}
+using WholeGame = UiTest;
+using HandOver = UiTest;
 
 const std::vector<int> AllAt18Point(4, 24);
 
@@ -33,16 +22,11 @@ QWidgetList visibleWindows()
     return shown;
 }
 
-using WholeGame = UiTest;
-using HandOver = UiTest;
-
 TEST_F(WholeGame, refusingEveryOfferSlidesTheCaseOpensItAndBringsTheLobbyBack)
 {
     QPointer<frmViewer> game = newGame();
     BoxScript boxes;
     playToTheSlide(24, 8, boxes); // case 25, holding $1
-    ASSERT_EQ(boxes.seen().size(), 8u);
-
     QString captionBehindBox;
     QPoint placeBehindBox;
     boxes.then([&](QMessageBox &box) {
@@ -53,17 +37,13 @@ TEST_F(WholeGame, refusingEveryOfferSlidesTheCaseOpensItAndBringsTheLobbyBack)
     EXPECT_EQ(tickUntilHandOver(game), 516);
 
     ASSERT_EQ(boxes.seen().size(), 9u);
-    const SeenBox &closing = boxes.seen()[8];
-    EXPECT_TRUE(closing.text.startsWith(QStringLiteral(
-        "You rejected the banker's offer and kept your case. Your case contained $1.")))
-        << closing.text.toStdString();
-    EXPECT_EQ(closing.buttons, QMessageBox::Ok);
-    EXPECT_EQ(closing.shownFormat, Qt::PlainText);
+    EXPECT_TRUE(boxes.seen()[8].text.startsWith(QStringLiteral(
+        "You rejected the banker's offer and kept your case. Your case contained $1.")));
+    EXPECT_EQ(boxes.seen()[8].buttons, QMessageBox::Ok);
     EXPECT_EQ(captionBehindBox, QStringLiteral("1"));
     EXPECT_EQ(placeBehindBox, QPoint(400, 128));
-
     ASSERT_NE(lobby(), nullptr);
-    EXPECT_TRUE(lobby()->isVisible());
+    EXPECT_EQ(visibleWindows(), (QWidgetList { lobby() }));
     EXPECT_EQ(commandPixelSizes(lobby()), AllAt18Point);
     flushDeferredDeletes();
     EXPECT_TRUE(game.isNull());
@@ -76,7 +56,6 @@ TEST_F(WholeGame, acceptingAnOfferSaysSoldThenSlidesAndComparesWithTheOffer)
     playToTheSlide(0, 2, boxes); // case 1, holding $1,000,000; the third offer accepted
     ASSERT_EQ(boxes.seen().size(), 4u);
     EXPECT_EQ(boxes.seen()[3].text, QStringLiteral("SOLD!"));
-    EXPECT_EQ(game->state().stage, StageAccepted);
     for (int i = 1; i < CaseCount; ++i)
         EXPECT_FALSE(caseLabel(game, i)->isVisible()) << i;
 
@@ -85,8 +64,8 @@ TEST_F(WholeGame, acceptingAnOfferSaysSoldThenSlidesAndComparesWithTheOffer)
     ASSERT_EQ(boxes.seen().size(), 5u);
     EXPECT_TRUE(boxes.seen()[4].text.startsWith(
         QStringLiteral("You accepted the banker's offer. Your case contained $1,000,000. Looks "
-                       "like you made the wrong choice")));
-    ASSERT_NE(lobby(), nullptr);
+                       "like you made the wrong")));
+    EXPECT_NE(lobby(), nullptr);
     flushDeferredDeletes();
     EXPECT_TRUE(game.isNull());
 }
@@ -105,13 +84,11 @@ TEST_P(HandOverNewGame, showsAFreshBoardThenUnloadsTheLobby)
 {
     QPointer<frmMenu> was = lobby();
     GetParam().invoke(lobby());
-
     frmViewer *b = board();
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(visibleWindows(), (QWidgetList { b }));
     EXPECT_EQ(b->state().stage, 0);
-    EXPECT_EQ(label(b, QStringLiteral("lblTask"))->text(),
-        QString::fromStdString(b->state().lblTask.Caption));
+    EXPECT_EQ(label(b, "lblTask")->text(), QString::fromStdString(b->state().lblTask.Caption));
     for (int i = 0; i < CaseCount; ++i)
         EXPECT_TRUE(caseLabel(b, i)->isVisible() && caseLabel(b, i)->isEnabled()) << i;
     EXPECT_TRUE(QTest::qWaitForWindowActive(b));
@@ -120,8 +97,7 @@ TEST_P(HandOverNewGame, showsAFreshBoardThenUnloadsTheLobby)
 }
 
 INSTANTIATE_TEST_SUITE_P(FromLabelMenuAndShortcut, HandOverNewGame,
-    testing::Values(NewGameRoute { "NewGameLabel",
-                        [](frmMenu *w) { click(label(w, QStringLiteral("lblNew"))); } },
+    testing::Values(NewGameRoute { "NewGameLabel", [](frmMenu *w) { click(label(w, "lblNew")); } },
         NewGameRoute {
             "NewGameMenu", [](frmMenu *w) { menuItem(w, QStringLiteral("New Game"))->trigger(); } },
         NewGameRoute { "CtrlN", [](frmMenu *w) { ctrlKey(w, Qt::Key_N); } }),
@@ -129,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(FromLabelMenuAndShortcut, HandOverNewGame,
 
 TEST_F(HandOver, returnToLobbyMidGameReadsTheNameAgainAndStartsEveryCommandAt18Point)
 {
-    QTest::mouseMove(label(lobby(), QStringLiteral("lblNew")));
+    QTest::mouseMove(label(lobby(), "lblNew"));
     QPointer<frmViewer> first = newGame();
     click(caseLabel(first, 3));
     click(caseLabel(first, 4));
@@ -137,7 +113,7 @@ TEST_F(HandOver, returnToLobbyMidGameReadsTheNameAgainAndStartsEveryCommandAt18P
     env.variables["NWUSERNAME"] = "second player";
     ctrlKey(first, Qt::Key_R);
     ASSERT_NE(lobby(), nullptr);
-    EXPECT_TRUE(lobby()->isVisible());
+    EXPECT_EQ(visibleWindows(), (QWidgetList { lobby() }));
     EXPECT_EQ(commandPixelSizes(lobby()), AllAt18Point);
     flushDeferredDeletes();
     EXPECT_TRUE(first.isNull());
@@ -171,10 +147,10 @@ TEST_F(HandOver, returnToLobbyDuringTheSlideShowsNoClosingMessage)
     QTest::qWait(100); // a tick that still reached the board would open the closing box
     EXPECT_TRUE(game.isNull());
     EXPECT_EQ(boxes.seen().size(), 8u);
-    EXPECT_TRUE(lobby()->isVisible());
+    EXPECT_EQ(visibleWindows(), (QWidgetList { lobby() }));
 }
 
-// The slide goes on behind a box opened from the board's menu; the game ends under it.
+// The slide goes on behind a box opened from the board's menu, and the game ends under it.
 TEST_F(HandOver, howToPlayOpenedDuringTheSlideStaysSafeWhileTheGameEndsAndTheBoardIsUnloaded)
 {
     QPointer<frmViewer> game = newGame();
@@ -242,12 +218,10 @@ TEST_F(HandOver, twoHundredNewGameAndReturnToLobbyCyclesLeaveNoWidgetBehind)
     flushDeferredDeletes();
     const auto widgetsAtStart = QApplication::allWidgets().size();
     for (int cycle = 0; cycle < 200; ++cycle) {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(lobby())) << cycle;
-        ctrlKey(lobby(), Qt::Key_N);
-        ASSERT_NE(board(), nullptr) << cycle;
-        ASSERT_TRUE(QTest::qWaitForWindowActive(board())) << cycle;
+        ASSERT_NE(newGame(), nullptr) << cycle;
         ctrlKey(board(), Qt::Key_R);
         ASSERT_NE(lobby(), nullptr) << cycle;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(lobby())) << cycle;
         flushDeferredDeletes();
     }
     EXPECT_EQ(QApplication::allWidgets().size(), widgetsAtStart);

@@ -1,57 +1,18 @@
-// Helpers for the widget tests: modal boxes answered from their own loops, clicks, keys, games.
+// Helpers for the widget tests: modal boxes answered from their own loops, design checks, games.
 #include "ui_test_support.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
 
 namespace zumo::test {
 
 std::optional<std::string> MapEnvironment::value(const char *name) const
 {
     const auto it = variables.find(name);
-    if (it == variables.end())
-        return std::nullopt;
-    return it->second;
+    return it == variables.end() ? std::nullopt : std::optional(it->second);
 }
-
-float OrderedRandom::draw()
-{
-    const int index = m_next++ % CaseCount;
-    return (static_cast<float>(index) + 0.5f) / static_cast<float>(CaseCount);
-}
-
-namespace answer {
-void pressReturn(QMessageBox &box)
-{
-    QTest::keyClick(&box, Qt::Key_Return);
-}
-void pressEscape(QMessageBox &box)
-{
-    QTest::keyClick(&box, Qt::Key_Escape);
-}
-void clickYes(QMessageBox &box)
-{
-    QTest::mouseClick(box.button(QMessageBox::Yes), Qt::LeftButton);
-}
-void clickNo(QMessageBox &box)
-{
-    QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
-}
-void clickOk(QMessageBox &box)
-{
-    QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
-}
-void closeByFrame(QMessageBox &box)
-{
-    box.close();
-}
-void leaveOpen(QMessageBox &)
-{ }
-} // namespace answer
 
 BoxScript::BoxScript()
 {
@@ -59,21 +20,10 @@ BoxScript::BoxScript()
     m_poll.start(2);
 }
 
-BoxScript::~BoxScript()
-{
-    m_poll.stop();
-}
-
-BoxScript &BoxScript::then(Answer answer)
-{
-    m_answers.push_back(std::move(answer));
-    return *this;
-}
-
-BoxScript &BoxScript::then(int times, const Answer &answer)
+BoxScript &BoxScript::then(Answer answer, int times)
 {
     for (int i = 0; i < times; ++i)
-        then(answer);
+        m_answers.push_back(answer);
     return *this;
 }
 
@@ -91,9 +41,8 @@ void BoxScript::poll()
     }
     m_current = box;
     m_openFor.start();
-    m_seen.push_back({ box->windowTitle(), box->text(), box->textFormat(), box->icon(),
-        box->standardButtons(), box->standardButton(box->defaultButton()),
-        box->isModal() && box->windowModality() == Qt::ApplicationModal,
+    m_seen.push_back({ box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+        box->standardButton(box->defaultButton()), box->windowModality() == Qt::ApplicationModal,
         box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->textFormat() });
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected box: " << box->text().toStdString();
@@ -103,6 +52,42 @@ void BoxScript::poll()
     const Answer answer = std::move(m_answers.front());
     m_answers.pop_front();
     answer(*box);
+}
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel *label(const QWidget *window, std::string_view name)
+{
+    auto *found = window->findChild<QLabel *>(fromView(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QLabel *caseLabel(const frmViewer *board, int index)
+{
+    return label(board, "lblCase(" + std::to_string(index) + ")");
+}
+
+QLabel *valueLabel(const frmViewer *board, int index)
+{
+    return label(board, "lblValues(" + std::to_string(index) + ")");
+}
+
+QRect pixelBox(float left, float top, float width, float height)
+{
+    return QRect(
+        design::pixels(left), design::pixels(top), design::pixels(width), design::pixels(height));
+}
+
+std::vector<int> commandPixelSizes(const frmMenu *lobby)
+{
+    std::vector<int> sizes;
+    for (const auto name : design::LobbyCommandLabels)
+        sizes.push_back(label(lobby, name)->font().pixelSize());
+    return sizes;
 }
 
 QColor expectedColour(Colour colour)
@@ -141,21 +126,19 @@ void expectDrawnAsDesigned(const QLabel *label, const design::LabelDesign &desig
 
 void expectFrame(const QMainWindow *window, QSize client)
 {
-    const QWidget *central = window->centralWidget();
     const int menuHeight = window->menuBar()->height();
     EXPECT_GT(menuHeight, 0);
-    EXPECT_EQ(central->geometry(), QRect(QPoint(0, menuHeight), client));
-    EXPECT_EQ(window->size(), QSize(client.width(), client.height() + menuHeight));
+    EXPECT_EQ(window->centralWidget()->geometry(), QRect(QPoint(0, menuHeight), client));
+    EXPECT_EQ(window->size(), client + QSize(0, menuHeight));
     EXPECT_EQ(window->minimumSize(), window->size());
     EXPECT_EQ(window->maximumSize(), window->size());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zumo or No Zumo"));
-    // The window is centred before its first show, when no frame is known yet (on X11 it comes
-    // later from the window manager): it may be off by the frame's margins, never more.
-    const QPoint offCentre
-        = window->geometry().center() - window->screen()->availableGeometry().center();
-    const QRect frame = window->frameGeometry();
-    EXPECT_LE(std::abs(offCentre.x()), std::max(frame.width() - window->width(), 1));
-    EXPECT_LE(std::abs(offCentre.y()), std::max(frame.height() - window->height(), 1));
+    // Centred before the first show, when no frame is known yet (on X11 it comes later from the
+    // window manager): off by the frame's margins at most.
+    const QPoint off = window->geometry().center() - window->screen()->availableGeometry().center();
+    const QSize margins = window->frameGeometry().size() - window->size();
+    EXPECT_LE(std::abs(off.x()), std::max(margins.width(), 1));
+    EXPECT_LE(std::abs(off.y()), std::max(margins.height(), 1));
 }
 
 QStringList menuListing(const QMainWindow *window)
@@ -182,28 +165,6 @@ QAction *menuItem(const QMainWindow *window, const QString &text)
     return nullptr;
 }
 
-QLabel *label(const QWidget *window, const QString &name)
-{
-    auto *found = window->findChild<QLabel *>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
-}
-
-QLabel *caseLabel(const frmViewer *board, int index)
-{
-    return label(board, QStringLiteral("lblCase(%1)").arg(index));
-}
-
-void click(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-void ctrlKey(QWidget *window, Qt::Key key)
-{
-    QTest::keyClick(window, key, Qt::ControlModifier);
-}
-
 void flushDeferredDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -225,37 +186,21 @@ void UiTest::TearDown()
     flushDeferredDeletes();
     QStringList left;
     for (const QWidget *w : QApplication::topLevelWidgets())
-        left << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ')
-                + w->objectName();
-    EXPECT_TRUE(left.isEmpty()) << "top-level widgets leaked: "
-                                << left.join(QLatin1String(", ")).toStdString();
-}
-
-frmMenu *UiTest::lobby() const
-{
-    return qobject_cast<frmMenu *>(nav->current());
-}
-
-frmViewer *UiTest::board() const
-{
-    return qobject_cast<frmViewer *>(nav->current());
+        left << QString::fromLatin1(w->metaObject()->className());
+    EXPECT_TRUE(left.isEmpty()) << "top-level widgets leaked: " << left.join(u' ').toStdString();
 }
 
 frmViewer *UiTest::newGame()
 {
-    EXPECT_NE(lobby(), nullptr);
     ctrlKey(lobby(), Qt::Key_N);
     frmViewer *b = board();
-    EXPECT_NE(b, nullptr);
-    if (b) {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(b));
-    }
+    EXPECT_TRUE(b && QTest::qWaitForWindowActive(b));
     return b;
 }
 
 void UiTest::playToTheSlide(int ownCase, int refusals, BoxScript &boxes)
 {
-    boxes.then(refusals, answer::clickNo);
+    boxes.then(answer::clickNo, refusals);
     if (refusals < 8)
         boxes.then(answer::clickYes).then(answer::clickOk); // the offer, then "SOLD!"
     frmViewer *b = board();
@@ -266,15 +211,14 @@ void UiTest::playToTheSlide(int ownCase, int refusals, BoxScript &boxes)
             click(caseLabel(b, i));
     }
     ASSERT_TRUE(b->state().tmrMoveCase.Enabled);
+    EXPECT_EQ(boxes.unused(), 0u);
 }
 
 int UiTest::tickUntilHandOver(frmViewer *b)
 {
     int ticks = 0;
-    while (board() == b && ticks < 1000) {
+    for (; board() == b && ticks < 1000; ++ticks)
         b->tmrMoveCase_Timer();
-        ++ticks;
-    }
     return ticks;
 }
 

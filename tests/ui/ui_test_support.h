@@ -12,15 +12,14 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace zumo::test {
 
@@ -31,14 +30,13 @@ public:
     std::map<std::string, std::string> variables;
 };
 
-// Draws that give case i the amount of value index (i + firstIndex) % 25 at every set-up, with no
-// draw rejected: case 1 holds $1,000,000 and case 25 holds $1 unless firstIndex says otherwise.
+// Draws that give case i the amount of value index i at every set-up, none of them rejected:
+// case 1 holds $1,000,000 and case 25 holds $1.
 class OrderedRandom final : public RandomSource
 {
 public:
-    void reseed() override { m_next = firstIndex; }
-    float draw() override;
-    int firstIndex = 0;
+    void reseed() override { m_next = 0; }
+    float draw() override { return (static_cast<float>(m_next++ % CaseCount) + 0.5f) / CaseCount; }
 
 private:
     int m_next = 0;
@@ -49,7 +47,6 @@ struct SeenBox
 {
     QString title;
     QString text;
-    Qt::TextFormat textFormat;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
@@ -58,15 +55,33 @@ struct SeenBox
 };
 
 using Answer = std::function<void(QMessageBox &)>;
-
 namespace answer {
-void pressReturn(QMessageBox &box);
-void pressEscape(QMessageBox &box);
-void clickYes(QMessageBox &box);
-void clickNo(QMessageBox &box);
-void clickOk(QMessageBox &box);
-void closeByFrame(QMessageBox &box);
-void leaveOpen(QMessageBox &box); // until another box opens above it and closes again
+inline void pressReturn(QMessageBox &box)
+{
+    QTest::keyClick(&box, Qt::Key_Return);
+}
+inline void pressEscape(QMessageBox &box)
+{
+    QTest::keyClick(&box, Qt::Key_Escape);
+}
+inline void clickYes(QMessageBox &box)
+{
+    QTest::mouseClick(box.button(QMessageBox::Yes), Qt::LeftButton);
+}
+inline void clickNo(QMessageBox &box)
+{
+    QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+}
+inline void clickOk(QMessageBox &box)
+{
+    QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+}
+inline void closeByFrame(QMessageBox &box)
+{
+    box.close();
+}
+inline void leaveOpen(QMessageBox &)
+{ } // until another box opens above it and closes again
 } // namespace answer
 
 // Answers modal message boxes, in the order they become the active modal widget, from inside
@@ -76,10 +91,7 @@ class BoxScript
 {
 public:
     BoxScript();
-    ~BoxScript();
-
-    BoxScript &then(Answer answer);
-    BoxScript &then(int times, const Answer &answer);
+    BoxScript &then(Answer answer, int times = 1);
     const std::vector<SeenBox> &seen() const { return m_seen; }
     std::size_t unused() const { return m_answers.size(); }
 
@@ -93,6 +105,14 @@ private:
     QElapsedTimer m_openFor;
 };
 
+QString fromView(std::string_view text);
+QLabel *label(const QWidget *window, std::string_view name); // by its design name
+QLabel *caseLabel(const frmViewer *board, int index);
+QLabel *valueLabel(const frmViewer *board, int index);
+QRect pixelBox(float left, float top, float width, float height); // twips in, pixels out
+std::vector<int> commandPixelSizes(const frmMenu *lobby); // in LobbyCommand order
+QColor expectedColour(Colour colour);
+
 // The label's font, alignment, text format and colours are its design's, and its box is box.
 void expectDrawnAsDesigned(const QLabel *label, const design::LabelDesign &design, QRect box);
 // The central widget is exactly client big, right below the menu bar; the window is fixed at that,
@@ -101,12 +121,15 @@ void expectFrame(const QMainWindow *window, QSize client);
 // "File: New Game Ctrl+N, Exit Ctrl+X" and so on, one entry per menu of the menu bar.
 QStringList menuListing(const QMainWindow *window);
 QAction *menuItem(const QMainWindow *window, const QString &text);
-QColor expectedColour(Colour colour);
 
-QLabel *label(const QWidget *window, const QString &name);
-QLabel *caseLabel(const frmViewer *board, int index);
-void click(QWidget *widget);
-void ctrlKey(QWidget *window, Qt::Key key);
+inline void click(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+inline void ctrlKey(QWidget *window, Qt::Key key)
+{
+    QTest::keyClick(window, key, Qt::ControlModifier);
+}
 // Deletes what deleteLater() left behind, as the event loop would on its next turn.
 void flushDeferredDeletes();
 
@@ -117,12 +140,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    frmMenu *lobby() const;
-    frmViewer *board() const;
+    frmMenu *lobby() const { return qobject_cast<frmMenu *>(nav->current()); }
+    frmViewer *board() const { return qobject_cast<frmViewer *>(nav->current()); }
     // Ctrl+N on the lobby, then the board's activation (shortcuts need an active window).
     frmViewer *newGame();
-    // Chooses case ownCase, then opens the others in index order, answering offers with No until
-    // refusals of them are made and the next offer with accept (Yes) unless refusals is 8.
+    // Chooses case ownCase, then opens the others in index order, refusing refusals offers and
+    // accepting the next one if refusals < 8, until the slide begins.
     void playToTheSlide(int ownCase, int refusals, BoxScript &boxes);
     // Calls the board's tick handler until the board hands over; the number of ticks it took.
     int tickUntilHandOver(frmViewer *board);
