@@ -26,6 +26,11 @@ bench: deps
 	cmake --build --preset release
 	./build/release/bin/bench_logic
 
+# Builds the release .deb and checks it: files, validators, hardening, Depends.
+package: deps
+	cmake --preset release
+	scripts/check-deb build/release
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
