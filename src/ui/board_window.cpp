@@ -17,9 +17,7 @@ namespace {
 
 QString arrayName(std::string_view control, int index)
 {
-    return QStringLiteral("%1(%2)")
-        .arg(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())))
-        .arg(index);
+    return QStringLiteral("%1(%2)").arg(toQString(control)).arg(index);
 }
 
 // What colour and place tell a sighted player; the caption stays the accessible name.
@@ -39,9 +37,7 @@ frmViewer::frmViewer(Navigation &nav, RandomSource &random, const std::string &p
     buildFrame(*this, design::BoardClient);
     QWidget *client = centralWidget();
     createLabels(client, design::BoardLabels);
-    const auto task = design::TaskLabel;
-    m_lblTask = client->findChild<Label *>(
-        QString::fromUtf8(task.data(), static_cast<qsizetype>(task.size())));
+    m_lblTask = client->findChild<Label *>(toQString(design::TaskLabel));
 
     for (int i = 0; i < CaseCount; ++i) {
         m_lblValues[i] = new Label(design::ValueLabel, client);

@@ -3,9 +3,20 @@
 
 #include "board/slots.h"
 
+#include <QString>
 #include <QtGlobal>
 #include <array>
 #include <string_view>
+
+namespace zumo {
+
+// The design's texts are UTF-8.
+inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace zumo
 
 namespace zumo::design {
 

@@ -7,11 +7,6 @@ namespace zumo {
 
 namespace {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QStringList familiesFor(std::string_view name)
 {
     const QString family = toQString(name);

@@ -19,9 +19,8 @@ frmMenu::frmMenu(Navigation &nav, const Environment &env, std::string &playerNam
     createLabels(centralWidget(), design::LobbyLabels);
 
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
-        const auto name = design::LobbyCommandLabels[i];
-        Label *label = centralWidget()->findChild<Label *>(
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        Label *label
+            = centralWidget()->findChild<Label *>(toQString(design::LobbyCommandLabels[i]));
         label->setMouseTracking(true); // MouseMove without a button held
         const auto command = static_cast<LobbyCommand>(i);
         connect(label, &Label::mouseMoved, this, [this, command] { commandMouseMove(command); });

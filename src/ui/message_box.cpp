@@ -1,6 +1,8 @@
 // QMessageBox set up the one safe way: no static helpers, plain text, no parent.
 #include "message_box.h"
 
+#include "design.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -9,11 +11,6 @@
 namespace zumo {
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Runs box modally, then gives the activation back. A parentless box leaves that to the window
 // manager; without one no window would be active, and menu shortcuts only work in an active window.

@@ -10,8 +10,7 @@ namespace zumo {
 
 void buildFrame(QMainWindow &window, design::ClientArea area)
 {
-    window.setWindowTitle(
-        QString::fromUtf8(GameTitle.data(), static_cast<qsizetype>(GameTitle.size())));
+    window.setWindowTitle(toQString(GameTitle));
     auto *client = new QWidget(&window);
     client->setFixedSize(design::pixels(area.Width), design::pixels(area.Height));
     window.setCentralWidget(client);
@@ -20,13 +19,10 @@ void buildFrame(QMainWindow &window, design::ClientArea area)
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-std::vector<Label *> createLabels(QWidget *client, std::span<const design::LabelDesign> designs)
+void createLabels(QWidget *client, std::span<const design::LabelDesign> designs)
 {
-    std::vector<Label *> labels;
-    labels.reserve(designs.size());
     for (const auto &d : designs)
-        labels.push_back(new Label(d, client));
-    return labels;
+        new Label(d, client); // owned by client
 }
 
 } // namespace zumo

@@ -7,16 +7,13 @@
 #include <QMainWindow>
 #include <span>
 
-class QMenu;
-
 namespace zumo {
 
-class Label;
-
-// Makes window's central widget exactly area big and the window not resizable, titles it, and
-// creates the labels of designs on that central widget.
+// Gives window a central widget exactly area big below the menu bar, fixes the window at that
+// size and titles it with the game title.
 void buildFrame(QMainWindow &window, design::ClientArea area);
-std::vector<Label *> createLabels(QWidget *client, std::span<const design::LabelDesign> designs);
+// One Label per design, children of client, named after their controls.
+void createLabels(QWidget *client, std::span<const design::LabelDesign> designs);
 
 // Ctrl+letter, as the design's menu tables give every item.
 inline QKeySequence ctrl(Qt::Key key)
