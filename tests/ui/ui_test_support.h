@@ -56,32 +56,16 @@ struct SeenBox
 
 using Answer = std::function<void(QMessageBox &)>;
 namespace answer {
-inline void pressReturn(QMessageBox &box)
-{
-    QTest::keyClick(&box, Qt::Key_Return);
-}
-inline void pressEscape(QMessageBox &box)
-{
-    QTest::keyClick(&box, Qt::Key_Escape);
-}
-inline void clickYes(QMessageBox &box)
-{
-    QTest::mouseClick(box.button(QMessageBox::Yes), Qt::LeftButton);
-}
-inline void clickNo(QMessageBox &box)
-{
-    QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
-}
-inline void clickOk(QMessageBox &box)
-{
-    QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
-}
-inline void closeByFrame(QMessageBox &box)
-{
-    box.close();
-}
-inline void leaveOpen(QMessageBox &)
-{ } // until another box opens above it and closes again
+const Answer pressReturn = [](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Return); };
+const Answer pressEscape = [](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Escape); };
+const Answer clickYes
+    = [](QMessageBox &box) { QTest::mouseClick(box.button(QMessageBox::Yes), Qt::LeftButton); };
+const Answer clickNo
+    = [](QMessageBox &box) { QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton); };
+const Answer clickOk
+    = [](QMessageBox &box) { QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton); };
+const Answer closeByFrame = [](QMessageBox &box) { box.close(); };
+const Answer leaveOpen = [](QMessageBox &) {}; // until another box opens above it and closes again
 } // namespace answer
 
 // Answers modal message boxes, in the order they become the active modal widget, from inside
