@@ -54,10 +54,10 @@ void Navigator::show(QMainWindow *window)
 {
     // Centre the client rect before the first show: on X11 the frame only exists once the window
     // manager has decorated the window, asynchronously.
-    window->adjustSize();
-    QRect frame(QPoint(), window->size());
-    frame.moveCenter(window->screen()->availableGeometry().center());
-    window->move(frame.topLeft());
+    window->adjustSize(); // lets the fixed-size layout add the menu bar to the client area
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(window->screen()->availableGeometry().center());
+    window->move(placed.topLeft());
     window->show();
     // Without a window manager nothing activates a new window, and shortcuts need an active one.
     window->activateWindow();
