@@ -16,30 +16,33 @@ public:
     int returns = 0;
 };
 
+// A board with silent boxes and a fixed seed, so every run times the same games.
+struct Bench
+{
+    Bench() { board.Form_Load(); }
+    SilentHost host;
+    ScriptedRandom random { 42 };
+    const std::string name = "PLAYER";
+    Board board { host, random, name };
+};
+
 void BM_SetUp(benchmark::State &state)
 {
-    SilentHost host;
-    ScriptedRandom random(42);
-    const std::string name = "PLAYER";
-    Board board(host, random, name);
+    Bench b;
     for (auto _ : state) {
-        board.Form_Load();
-        benchmark::DoNotOptimize(board.state().lblCase[0].Tag.data());
+        b.board.Form_Load();
+        benchmark::DoNotOptimize(b.board.state().lblCase[0].Tag.data());
     }
 }
 BENCHMARK(BM_SetUp);
 
 void BM_CalculateOffer(benchmark::State &state)
 {
-    SilentHost host;
-    ScriptedRandom random(42);
-    const std::string name = "PLAYER";
-    Board board(host, random, name);
-    board.Form_Load();
-    BoardState &s = BoardProbe::state(board);
+    Bench b;
+    BoardState &s = BoardProbe::state(b.board);
     s.stage = 1;
     for (auto _ : state) {
-        BoardProbe::CalculateOffer(board);
+        BoardProbe::CalculateOffer(b.board);
         benchmark::DoNotOptimize(s.currentOffer);
     }
 }
@@ -48,17 +51,14 @@ BENCHMARK(BM_CalculateOffer);
 // Set-up, the player's case, 23 openings with eight refused offers, 516 ticks and the verdict.
 void BM_WholeGame(benchmark::State &state)
 {
-    SilentHost host;
-    ScriptedRandom random(42);
-    const std::string name = "PLAYER";
-    Board board(host, random, name);
+    Bench b;
     for (auto _ : state) {
-        board.Form_Load();
+        b.board.Form_Load();
         for (int i = 0; i < CaseCount; ++i)
-            board.lblCase_Click(i);
-        while (board.state().tmrMoveCase.Enabled)
-            board.tmrMoveCase_Timer();
-        benchmark::DoNotOptimize(host.returns);
+            b.board.lblCase_Click(i);
+        while (b.board.state().tmrMoveCase.Enabled)
+            b.board.tmrMoveCase_Timer();
+        benchmark::DoNotOptimize(b.host.returns);
     }
 }
 BENCHMARK(BM_WholeGame);

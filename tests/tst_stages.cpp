@@ -112,28 +112,25 @@ TEST(Stages, sixthCaseOfStageOneBringsTheOfferWithTheNextStageAlreadySet)
     EXPECT_EQ(g.state().lblTask.Caption, pickText(5));
 }
 
-TEST(Stages, offerPromptGreetsThePlayerAndStatesTheOfferInPlainDigits)
+// With an empty name the greeting runs straight into the offer: nothing is added between pieces.
+TEST(Stages, offerPromptGreetsThePlayerByNameAndStatesTheOfferInPlainDigits)
 {
-    TestGame g { ScriptedRandom::forAssignment(identityAssignment()), "PLAYER" };
-    g.board.lblCase_Click(0);
-    for (int i = 19; i < 25; ++i)
-        g.board.lblCase_Click(i);
-    ASSERT_EQ(g.host.offers.size(), 1u);
-    EXPECT_EQ(g.host.offers[0],
-        "Ring... Ring... Ring... Hello? Yes, hmmm... PLAYER... the banker is offering you $39580. "
-        "Do you accept?");
-}
-
-TEST(Stages, anEmptyNameLeavesTheGreetingRightBeforeTheOffer)
-{
-    TestGame g { ScriptedRandom::forAssignment(identityAssignment()), "" };
-    g.board.lblCase_Click(0);
-    for (int i = 19; i < 25; ++i)
-        g.board.lblCase_Click(i);
-    ASSERT_EQ(g.host.offers.size(), 1u);
-    EXPECT_EQ(g.host.offers[0],
-        "Ring... Ring... Ring... Hello? Yes, hmmm... ... the banker is offering you $39580. Do you "
-        "accept?");
+    const std::pair<std::string, std::string> rows[] = {
+        { "PLAYER",
+            "Ring... Ring... Ring... Hello? Yes, hmmm... PLAYER... the banker is offering you "
+            "$39580. Do you accept?" },
+        { "",
+            "Ring... Ring... Ring... Hello? Yes, hmmm... ... the banker is offering you $39580. Do "
+            "you accept?" },
+    };
+    for (const auto &[name, prompt] : rows) {
+        TestGame g { ScriptedRandom::forAssignment(identityAssignment()), name };
+        g.board.lblCase_Click(0);
+        for (int i = 19; i < 25; ++i)
+            g.board.lblCase_Click(i);
+        ASSERT_EQ(g.host.offers.size(), 1u);
+        EXPECT_EQ(g.host.offers[0], prompt);
+    }
 }
 
 TEST(Stages, refusingTheThirdOfferStartsStageFourWithThreeCasesToPick)
