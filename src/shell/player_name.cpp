@@ -15,13 +15,30 @@ std::optional<std::string> ProcessEnvironment::value(const char *name) const
 
 namespace {
 
-// Invalid UTF-8 becomes U+FFFD; control characters become blanks, so a newline or a tab can
+// Characters that act on the text around them instead of showing: line breaks of any kind, and
+// the bidirectional embeddings, overrides and isolates, whose effect runs on past the name when
+// it leaves them open (an override would show the banker's offer back to front).
+bool reshapesTheText(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Control: // also \n, \r, \t and NEL
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        break;
+    }
+    const char16_t u = c.unicode();
+    return (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+// Invalid UTF-8 becomes U+FFFD; what reshapes the text becomes a blank, so a newline or a tab can
 // neither break the box's layout nor hide from the trim.
 QString readableName(const std::string &raw)
 {
     QString name = QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
     for (QChar &c : name) {
-        if (c.category() == QChar::Other_Control)
+        if (reshapesTheText(c))
             c = QLatin1Char(' ');
     }
     return name;
