@@ -21,10 +21,11 @@ test-asan: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
+# One table, every figure against a floor measured in the same run, on a private X server.
 bench: deps
 	cmake --preset release
 	cmake --build --preset release
-	./build/release/bin/bench_logic
+	xvfb-run -a -s "-screen 0 1280x1024x24" ./build/release/bin/bench_game
 
 # Builds the release .deb and checks it: files, validators, hardening, Depends.
 package: deps
