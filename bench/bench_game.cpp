@@ -438,7 +438,7 @@ public:
     {
         if (std::getenv("XDG_RUNTIME_DIR"))
             return;
-        char pattern[] = "/tmp/bench_game-XXXXXX"; // mkdtemp makes it 0700, as the spec asks
+        char pattern[] = "/tmp/bench_game-XXXXXX"; // mkdtemp makes it 0700: private to us
         if (!mkdtemp(pattern))
             fail(std::string("mkdtemp: ") + std::strerror(errno));
         m_path = pattern;

@@ -24,7 +24,7 @@ inline constexpr char ClickKey[] = "click"; // <press -> frame without the click
 inline constexpr char SlideKey[] = "slide"; // <start -> last tick> <largest gap> <ticks>
 inline constexpr char ErrorKey[] = "error"; // followed by a message, not integers
 
-// The design's slide (spec, Part 2.6): 516 ticks of a 15 ms timer.
+// The design's slide: 516 ticks of a 15 ms timer.
 inline constexpr int SlideTicks = 516;
 inline constexpr int TickMs = 15;
 // Openings timed per run: stage 1 asks for six, and the sixth brings the banker's box.
