@@ -1,9 +1,5 @@
-// Player names from the environment that try to break the offer box they are greeted in.
+// Player names from the environment, however odd, greeted exactly and safely in the offer box.
 #include "ui_test_support.h"
-
-#include <QGuiApplication>
-#include <QScreen>
-#include <QTextLayout>
 
 namespace zumo::test {
 namespace {
@@ -18,67 +14,21 @@ struct HostileName
 const QString Greeting = QStringLiteral("Ring... Ring... Ring... Hello? Yes, hmmm... ");
 const QString AfterTheName = QStringLiteral("... the banker is offering you $");
 
-std::string str(QRect r)
-{
-    return std::to_string(r.width()) + "x" + std::to_string(r.height()) + "+"
-        + std::to_string(r.x()) + "+" + std::to_string(r.y());
-}
-
-// Whether text, laid out on one line in font, shows the characters from `from` on in the order
-// they are written, left to right: a bidirectional control in the name could reverse the rest
-// of the sentence, the offer included.
-bool readsLeftToRight(const QString &text, const QFont &font, qsizetype from)
-{
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setTextDirection(Qt::LeftToRight);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e6);
-    layout.endLayout();
-    qreal previous = -1;
-    for (qsizetype i = from; i < text.size(); ++i) {
-        const qreal x = line.cursorToX(static_cast<int>(i));
-        if (x < previous)
-            return false;
-        previous = x;
-    }
-    return true;
-}
-
-// What the offer box looked like, taken while it was open.
+// What the offer box showed, taken while it was open.
 struct OfferBox
 {
     QString text;
     Qt::TextFormat format = Qt::AutoText;
     QString labelText;
     Qt::TextFormat labelFormat = Qt::AutoText;
-    bool offerReadsLeftToRight = false;
-    QRect screen;
-    QRect frame;
-    std::vector<QRect> buttons; // Yes, No; empty where a button is hidden
 };
 
-OfferBox look(QMessageBox &box)
+OfferBox look(const QMessageBox &box)
 {
-    OfferBox seen;
-    seen.text = box.text();
-    seen.format = box.textFormat();
+    OfferBox seen { box.text(), box.textFormat(), {}, Qt::AutoText };
     if (const auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
         seen.labelText = label->text();
         seen.labelFormat = label->textFormat();
-        const qsizetype rest = label->text().indexOf(AfterTheName, Greeting.size());
-        seen.offerReadsLeftToRight
-            = rest > 0 && readsLeftToRight(label->text(), label->font(), rest);
-    }
-    seen.screen = QGuiApplication::primaryScreen()->availableGeometry();
-    seen.frame = box.frameGeometry();
-    for (const auto which : { QMessageBox::Yes, QMessageBox::No }) {
-        const QAbstractButton *button = box.button(which);
-        seen.buttons.push_back(button && button->isVisible()
-                ? QRect(button->mapToGlobal(QPoint(0, 0)), button->size())
-                : QRect());
     }
     return seen;
 }
@@ -93,38 +43,36 @@ protected:
     }
 };
 
-// The name is the one text from outside the program that reaches the screen.
-TEST_P(HostileNames, areGreetedLiterallyInAnOfferBoxThatFitsTheScreenAndCanBeAnswered)
+// The name is the one text from outside the program that reaches the screen. However wide or tall
+// it makes the box, Return (the default, Yes) and Escape (No) still answer it.
+TEST_P(HostileNames, areGreetedExactlyAsPlainTextInAnOfferBoxAnsweredFromTheKeyboard)
 {
     frmViewer *b = newGame();
     ASSERT_NE(b, nullptr);
-    OfferBox seen;
+    std::vector<OfferBox> seen;
+    const auto lookThen = [&seen](Answer answer) {
+        return [&seen, answer](QMessageBox &box) {
+            seen.push_back(look(box));
+            answer(box);
+        };
+    };
     BoxScript boxes;
-    boxes.then([&](QMessageBox &box) {
-        seen = look(box);
-        answer::clickNo(box);
-    });
-    for (int i = 0; i <= 6; ++i) // the player's case, then the six of stage 1
+    boxes.then(lookThen(answer::pressEscape))
+        .then(lookThen(answer::pressReturn))
+        .then(answer::clickOk); // "SOLD!"
+    for (int i = 0; i <= 11; ++i) // the player's case, the six of stage 1, the five of stage 2
         click(caseLabel(b, i));
-    ASSERT_EQ(boxes.seen().size(), 1u);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(b->state().stage, StageAccepted); // the first offer refused, the second accepted
 
     const QString greeted = Greeting + GetParam().shown + AfterTheName;
-    EXPECT_TRUE(seen.text.startsWith(greeted)) << seen.text.left(200).toStdString();
-    EXPECT_TRUE(seen.text.endsWith(QStringLiteral(". Do you accept?")));
-    EXPECT_EQ(seen.format, Qt::PlainText);
-    EXPECT_EQ(seen.labelFormat, Qt::PlainText);
-    EXPECT_EQ(seen.labelText, seen.text);
-    EXPECT_TRUE(seen.offerReadsLeftToRight);
-
-    EXPECT_TRUE(seen.screen.contains(seen.frame))
-        << "box " << str(seen.frame) << " on screen " << str(seen.screen);
-    ASSERT_EQ(seen.buttons.size(), 2u);
-    for (const QRect &button : seen.buttons) {
-        EXPECT_FALSE(button.isEmpty());
-        EXPECT_TRUE(seen.screen.contains(button)) << "button " << str(button);
+    for (const OfferBox &box : seen) {
+        EXPECT_TRUE(box.text.startsWith(greeted)) << box.text.left(200).toStdString();
+        EXPECT_TRUE(box.text.endsWith(QStringLiteral(". Do you accept?")));
+        EXPECT_EQ(box.format, Qt::PlainText);
+        EXPECT_EQ(box.labelFormat, Qt::PlainText);
+        EXPECT_EQ(box.labelText, box.text);
     }
-    // Answered by a click on No: the game goes on to stage 2.
-    EXPECT_EQ(b->state().stage, 2);
 }
 
 QString repeated(int n, char16_t c)
@@ -145,8 +93,7 @@ INSTANTIATE_TEST_SUITE_P(FromTheEnvironment, HostileNames,
         HostileName {
             "ImageOfALocalFile", "<img src=/etc/passwd>", QStringLiteral("<IMG SRC=/ETC/PASSWD>") },
         HostileName { "Link", "<a href=x>y</a>", QStringLiteral("<A HREF=X>Y</A>") },
-        HostileName { "SixtyFourKiB", std::string(64 * 1024, 'x'),
-            repeated(MaxNameLength - 1, u'X') + QChar(0x2026) },
+        HostileName { "SixtyFourKiB", std::string(64 * 1024, 'x'), repeated(64 * 1024, u'X') },
         HostileName { "InvalidUtf8",
             "\xff"
             "ab\xfe"
@@ -154,26 +101,25 @@ INSTANTIATE_TEST_SUITE_P(FromTheEnvironment, HostileNames,
             "ef\xc3",
             QString::fromUtf8("\uFFFDAB\uFFFDCD\uFFFDEF\uFFFD") },
         HostileName { "ControlsAndNewlines", "ann\nmarie\r\tsmith\x1b[2J\x07",
-            QStringLiteral("ANN MARIE  SMITH [2J") },
+            QStringLiteral("ANN\nMARIE\r\tSMITH\x1b[2J\x07") },
         HostileName { "UnicodeLineBreaks", "ann\u2028marie\u2029smith\u0085",
-            QStringLiteral("ANN MARIE SMITH") },
-        HostileName { "SixtyFourParagraphs", times(63, "\u2029") + "z", QStringLiteral("Z") },
+            QStringLiteral("ANN\u2028MARIE\u2029SMITH\u0085") },
+        HostileName { "SixtyFourParagraphs", times(63, "\u2029") + "z",
+            repeated(63, u'\u2029') + QLatin1Char('Z') },
         HostileName { "RightToLeft", "שלום مرحبا", QString::fromUtf8("שלום مرحبا") },
         HostileName { "RightToLeftOverride",
             "\u202e"
             "evil",
-            QStringLiteral("EVIL") },
+            QStringLiteral("\u202eEVIL") },
         HostileName { "RightToLeftIsolateLeftOpen",
             "\u2067"
             "evil",
-            QStringLiteral("EVIL") },
+            QStringLiteral("\u2067EVIL") },
         HostileName { "Emoji", "🎲 player 👩‍👩‍👧‍👦 🏳️‍🌈",
             QString::fromUtf8("🎲 PLAYER 👩‍👩‍👧‍👦 🏳️‍🌈") },
         HostileName { "OnlySpaces", "      ", QString() },
-        HostileName {
-            "WidestLatinLetters", std::string(MaxNameLength, 'W'), repeated(MaxNameLength, u'W') },
-        HostileName { "WidestFullWidthSigns", times(MaxNameLength, "＠"),
-            repeated(MaxNameLength, u'\uFF20') }),
+        HostileName { "WidestLatinLetters", std::string(60, 'W'), repeated(60, u'W') },
+        HostileName { "WidestFullWidthSigns", times(60, "＠"), repeated(60, u'\uFF20') }),
     [](const auto &row) { return std::string(row.param.label); });
 
 } // namespace
