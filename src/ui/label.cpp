@@ -1,7 +1,11 @@
 // Turning a label design into a QLabel: fonts with fallbacks, system and fixed colours, twips.
 #include "label.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
 
 namespace zumo {
 
@@ -34,6 +38,52 @@ QPalette::ColorRole systemRole(Colour colour)
     return colour == ButtonText ? QPalette::ButtonText : QPalette::Window;
 }
 
+// Keyboard focus shows as a frame this wide inside the box, in the palette's highlight colour: on
+// the dark grey case blocks nothing else would show it. Logical pixels, so it scales with the window.
+constexpr int FocusMarkWidth = 2;
+
+// What assistive technology sees of a label: still a label named by its caption, and for the
+// labels the game acts on, a press action that clicks it.
+class AccessibleLabel final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLabel(Label *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        // Players and tools find the cases by their numbers.
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label()->pressable())
+            names.prepend(pressAction()); // clients take the first action as the default one
+        return names;
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && label()->pressable())
+            label()->press();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    Label *label() const { return static_cast<Label *>(widget()); }
+};
+
+QAccessibleInterface *accessibleLabel(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Label::staticMetaObject.className()) && object->isWidgetType())
+        return new AccessibleLabel(static_cast<Label *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 QFont designFont(const design::FontDesign &font, double points)
@@ -51,6 +101,13 @@ Label::Label(const design::LabelDesign &design, QWidget *parent)
     : QLabel(parent)
     , m_designFont(designFont(design.Font, design.Font.points))
 {
+    // Interfaces are cached per object, so the factory must be in place before any label is asked.
+    static const bool accessible = [] {
+        QAccessible::installFactory(accessibleLabel);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+
     setObjectName(toQString(design.control));
     // Captions are data (amounts, the instruction); never let one be read as markup.
     setTextFormat(Qt::PlainText);
@@ -123,6 +180,38 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     Q_EMIT mouseMoved();
+}
+
+void Label::press()
+{
+    // An assistive client waits for the action's reply, and a click may open a modal box that
+    // waits for the player: reply first, click from the event loop. By then a box may block the
+    // window, or the label may be gone from play, as a mouse would find it.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && isEnabled() && !QApplication::activeModalWidget())
+            Q_EMIT clicked(); // last: the receiver may unload the window this label is on
+    });
+}
+
+void Label::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    Q_EMIT focusReceived();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_focusMark || !hasFocus())
+        return;
+    QPainter painter(this);
+    const QColor mark = palette().color(QPalette::Highlight);
+    const QRect r = rect();
+    const int w = FocusMarkWidth;
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), w), mark);
+    painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), mark);
+    painter.fillRect(QRect(r.left(), r.top() + w, w, r.height() - 2 * w), mark);
+    painter.fillRect(QRect(r.right() - w + 1, r.top() + w, w, r.height() - 2 * w), mark);
 }
 
 } // namespace zumo

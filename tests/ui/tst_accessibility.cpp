@@ -26,12 +26,17 @@ void collectTexts(QAccessibleInterface *a, QStringList &out)
 class Accessibility : public UiTest
 { };
 
-TEST_F(Accessibility, lobbyLabelsAreReadByTheirCaptions)
+TEST_F(Accessibility, lobbyLabelsAreReadByTheirCaptionsAndOnlyTheCommandsCanBePressed)
 {
     for (const auto &d : design::LobbyLabels) {
         QLabel *l = label(lobby(), d.control);
         EXPECT_EQ(accessible(l, QAccessible::Name), fromView(d.Caption)) << d.control;
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(l)->role(), QAccessible::StaticText);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(l);
+        EXPECT_EQ(a->role(), QAccessible::StaticText);
+        EXPECT_EQ(
+            a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
+            d.control != "lblTitle")
+            << d.control;
     }
 }
 
@@ -56,6 +61,39 @@ TEST_F(Accessibility, caseAndValueLabelsSayWhatTheirColourAndPlaceShow)
         accessible(valueLabel(b, 2), QAccessible::Description), QStringLiteral("Still in play"));
     EXPECT_EQ(accessible(label(b, "lblTask"), QAccessible::Name), label(b, "lblTask")->text());
     EXPECT_EQ(accessible(label(b, "lblYours"), QAccessible::Name), QStringLiteral("Your Case:"));
+}
+
+// Voice control and other assistive clients act through press actions: a whole game, its boxes
+// included, can be played with them alone, and a press is refused where a click would be.
+TEST_F(Accessibility, aWholeGameIsPlayedThroughPressActionsAlone)
+{
+    pressAction(label(lobby(), "lblNew"));
+    QPointer<frmViewer> b = board();
+    ASSERT_NE(b, nullptr);
+    const auto pressButton = [](QMessageBox::StandardButton which) -> Answer {
+        return [which](QMessageBox &box) { pressAction(box.button(which)); };
+    };
+    BoxScript boxes;
+    boxes
+        .then([&](QMessageBox &box) {
+            pressAction(caseLabel(b, 20)); // refused: the offer blocks the board
+            pressAction(box.button(QMessageBox::No));
+        })
+        .then(pressButton(QMessageBox::No))
+        .then(pressButton(QMessageBox::Yes))
+        .then(pressButton(QMessageBox::Ok)); // "SOLD!"
+    pressAction(caseLabel(b, 24)); // case 25 becomes the player's
+    pressAction(caseLabel(b, 24)); // and is out of play
+    for (int i = 0; i < 15; ++i)
+        pressAction(caseLabel(b, i));
+    EXPECT_EQ(b->state().openedTotal, 15); // not 16: the press under the offer did nothing
+    EXPECT_EQ(b->state().stage, StageAccepted);
+
+    boxes.then(pressButton(QMessageBox::Ok));
+    EXPECT_EQ(tickUntilHandOver(b), 516);
+    ASSERT_EQ(boxes.seen().size(), 5u);
+    EXPECT_TRUE(boxes.seen()[4].text.startsWith(QStringLiteral("You accepted")));
+    EXPECT_NE(lobby(), nullptr);
 }
 
 TEST_F(Accessibility, messageBoxesAreReadWithTheirTitleAndText)

@@ -1,6 +1,7 @@
 // Helpers for the widget tests: modal boxes answered from their own loops, design checks, games.
 #include "ui_test_support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -163,6 +164,17 @@ QAction *menuItem(const QMainWindow *window, const QString &text)
     }
     ADD_FAILURE() << "no menu item " << text.toStdString();
     return nullptr;
+}
+
+void pressAction(QObject *object)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(object);
+    ASSERT_TRUE(a && a->actionInterface()) << object->objectName().toStdString();
+    const QStringList actions = a->actionInterface()->actionNames();
+    ASSERT_EQ(actions.value(0), QAccessibleActionInterface::pressAction())
+        << object->objectName().toStdString();
+    a->actionInterface()->doAction(actions[0]);
+    QCoreApplication::processEvents();
 }
 
 void flushDeferredDeletes()

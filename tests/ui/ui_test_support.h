@@ -114,6 +114,15 @@ inline void ctrlKey(QWidget *window, Qt::Key key)
 {
     QTest::keyClick(window, key, Qt::ControlModifier);
 }
+// A key as the window system delivers it: to the window's focus widget first, then up to the
+// window, and not at all while a modal box blocks the window.
+inline void typeKey(QWidget *window, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(window->windowHandle(), k, modifiers);
+}
+// Runs object's first accessible action, which must be Press, as an assistive client would, then
+// gives the event loop the turn in which a label's press clicks it.
+void pressAction(QObject *object);
 // Deletes what deleteLater() left behind, as the event loop would on its next turn.
 void flushDeferredDeletes();
 
