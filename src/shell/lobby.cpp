@@ -20,4 +20,13 @@ void Lobby::commandMouseMove(LobbyCommand raisedBy)
             = static_cast<int>(i) == static_cast<int>(raisedBy) ? HoverFontSize : CommandFontSize;
 }
 
+std::optional<LobbyCommand> Lobby::highlighted() const
+{
+    for (std::size_t i = 0; i < m_fontSize.size(); ++i) {
+        if (m_fontSize[i] == HoverFontSize)
+            return static_cast<LobbyCommand>(i);
+    }
+    return std::nullopt;
+}
+
 } // namespace zumo

@@ -4,6 +4,7 @@
 #include "player_name.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace zumo {
@@ -42,6 +43,8 @@ public:
     void lblExit_Click() { m_host.endProgram(); }
 
     float fontSize(LobbyCommand command) const { return m_fontSize[static_cast<int>(command)]; }
+    // The command drawn large, once the pointer (or the keyboard) has made one current.
+    std::optional<LobbyCommand> highlighted() const;
 
 private:
     LobbyHost &m_host;

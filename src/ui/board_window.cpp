@@ -1,6 +1,7 @@
 // The board window: forwards clicks and ticks to zumo::Board and redraws every label after each.
 #include "board_window.h"
 
+#include "board/case_order.h"
 #include "board/descriptions.h"
 #include "label.h"
 #include "message_box.h"
@@ -8,8 +9,10 @@
 #include "window_frame.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
+#include <algorithm>
 
 namespace zumo {
 
@@ -47,6 +50,8 @@ frmViewer::frmViewer(Navigation &nav, RandomSource &random, const std::string &p
     for (int i = 0; i < CaseCount; ++i) {
         m_lblCase[i] = new Label(design::CaseLabel, client);
         m_lblCase[i]->setObjectName(arrayName(design::CaseLabel.control, i));
+        m_lblCase[i]->setPressable(true);
+        m_lblCase[i]->setFocusMark(true);
         connect(m_lblCase[i], &Label::clicked, this, [this, i] { lblCase_Click(i); });
     }
 
@@ -158,6 +163,7 @@ void frmViewer::handOver()
 void frmViewer::syncView()
 {
     const BoardState &s = m_board.state();
+    m_syncing = true;
     for (int i = 0; i < CaseCount; ++i) {
         const CaseSlot &slot = s.lblCase[i];
         Label *label = m_lblCase[i];
@@ -176,6 +182,8 @@ void frmViewer::syncView()
         describe(label, valueDescription(s, i));
     }
     m_lblTask->setText(QString::fromStdString(s.lblTask.Caption));
+    m_syncing = false;
+    keepFocusInPlay();
 
     if (m_tmrMoveCase->interval() != s.tmrMoveCase.Interval)
         m_tmrMoveCase->setInterval(s.tmrMoveCase.Interval); // restarts a running timer
@@ -183,6 +191,93 @@ void frmViewer::syncView()
         m_tmrMoveCase->start();
     else if (!s.tmrMoveCase.Enabled)
         m_tmrMoveCase->stop();
+}
+
+bool frmViewer::focusNextPrevChild(bool next)
+{
+    // Qt also comes here on its own when the focused case is hidden or disabled, in the middle of
+    // syncView: the focus is placed once every label is in line (keepFocusInPlay).
+    if (!m_syncing && !m_handedOver)
+        moveFocus(next ? FocusMove::Next : FocusMove::Previous);
+    return true;
+}
+
+void frmViewer::keyPressEvent(QKeyEvent *event)
+{
+    if (m_handedOver || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Right:
+        moveFocus(FocusMove::Next);
+        return;
+    case Qt::Key_Left:
+        moveFocus(FocusMove::Previous);
+        return;
+    case Qt::Key_Down:
+        moveFocus(FocusMove::Down);
+        return;
+    case Qt::Key_Up:
+        moveFocus(FocusMove::Up);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // A held key must not open case after case, which no mouse click could do.
+        if (const int i = focusedCase(); i >= 0 && !event->isAutoRepeat()) {
+            lblCase_Click(i); // may unload the window: nothing may follow
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmViewer::moveFocus(FocusMove move)
+{
+    const BoardState &s = m_board.state();
+    const int from = focusedCase();
+    int to = -1;
+    if (!m_keyboard || from < 0) {
+        // Keyboard play is the player's choice: until now no case took the focus or drew its mark.
+        m_keyboard = true;
+        to = nextCaseInPlay(s, -1, +1);
+    } else if (move == FocusMove::Next || move == FocusMove::Previous) {
+        to = nextCaseInPlay(s, from, move == FocusMove::Next ? +1 : -1);
+    } else {
+        to = caseInColumn(s, from, move == FocusMove::Down ? +1 : -1);
+    }
+    keepFocusInPlay();
+    if (to >= 0)
+        m_lblCase[to]->setFocus(Qt::TabFocusReason);
+}
+
+// Only cases in play take the focus, and a focused case that leaves play (chosen, opened, or put
+// away by the ending) hands it on to the next case in number order, so the player keeps their place.
+void frmViewer::keepFocusInPlay()
+{
+    if (!m_keyboard)
+        return;
+    const BoardState &s = m_board.state();
+    for (int i = 0; i < CaseCount; ++i)
+        m_lblCase[i]->setFocusPolicy(inPlay(s, i) ? Qt::TabFocus : Qt::NoFocus);
+    const int at = focusedCase();
+    if (at < 0 || inPlay(s, at))
+        return;
+    if (const int next = nextCaseInPlay(s, at, +1); next >= 0)
+        m_lblCase[next]->setFocus(Qt::TabFocusReason);
+    else
+        m_lblCase[at]->clearFocus();
+}
+
+int frmViewer::focusedCase() const
+{
+    const QWidget *focused = focusWidget(); // also while a box has the activation
+    const auto it = std::find(m_lblCase.begin(), m_lblCase.end(), focused);
+    return focused && it != m_lblCase.end() ? static_cast<int>(it - m_lblCase.begin()) : -1;
 }
 
 } // namespace zumo

@@ -35,8 +35,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The keyboard, for a player without a mouse: Tab, Shift+Tab and the arrows move the focus
+    // through the cases in play; Return, Enter and Space click the focused case.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    enum class FocusMove { Next, Previous, Down, Up };
+
     // BoardHost. Each box opens with every label in line with the game. No hand-over can happen
     // while one is open: the timer is off and the box blocks the menus.
     bool askYesNo(const std::string &prompt) override;
@@ -46,6 +52,9 @@ private:
     template<typename Event> void dispatch(Event &&event);
     void syncView();
     void handOver();
+    void moveFocus(FocusMove move);
+    void keepFocusInPlay();
+    int focusedCase() const; // -1 when no case label has the window's focus
 
     Navigation &m_nav;
     Board m_board;
@@ -54,6 +63,8 @@ private:
     Label *m_lblTask = nullptr;
     QTimer *m_tmrMoveCase = nullptr;
     bool m_handedOver = false; // unloaded: no handler may touch the window any more
+    bool m_keyboard = false; // the player has pressed a key that moves the focus
+    bool m_syncing = false; // labels are being brought in line one by one
 };
 
 } // namespace zumo

@@ -7,6 +7,7 @@
 #include "window_frame.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 
 namespace zumo {
@@ -24,6 +25,10 @@ frmMenu::frmMenu(Navigation &nav, const Environment &env, std::string &playerNam
         label->setMouseTracking(true); // MouseMove without a button held
         const auto command = static_cast<LobbyCommand>(i);
         connect(label, &Label::mouseMoved, this, [this, command] { commandMouseMove(command); });
+        // Focus from anywhere (assistive technology too) makes the command current, so that the
+        // command announced is the one drawn large and the one Return runs.
+        connect(label, &Label::focusReceived, this, [this, command] { commandMouseMove(command); });
+        label->setPressable(true);
         m_commands[i] = label;
     }
     connect(command(LobbyCommand::New), &Label::clicked, this, &frmMenu::lblNew_Click);
@@ -98,6 +103,80 @@ void frmMenu::commandMouseMove(LobbyCommand raisedBy)
 {
     m_lobby.commandMouseMove(raisedBy);
     syncFontSizes();
+    if (m_keyboard && !command(raisedBy)->hasFocus())
+        command(raisedBy)->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmMenu::focusNextPrevChild(bool next)
+{
+    if (!m_handedOver)
+        moveCurrent(next ? +1 : -1);
+    return true;
+}
+
+void frmMenu::keyPressEvent(QKeyEvent *event)
+{
+    if (m_handedOver || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Down:
+        moveCurrent(+1);
+        return;
+    case Qt::Key_Up:
+        moveCurrent(-1);
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        moveCurrent(0); // the commands stand in one column: sideways only starts keyboard play
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (m_keyboard && !event->isAutoRepeat()) {
+            runCurrent(); // may unload the window: nothing may follow
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmMenu::moveCurrent(int by)
+{
+    constexpr int count = static_cast<int>(LobbyCommand::Exit) + 1;
+    const std::optional<LobbyCommand> current = m_lobby.highlighted();
+    LobbyCommand next = LobbyCommand::New;
+    if (!m_keyboard) {
+        // Keyboard play is the player's choice: until now no command took the focus.
+        m_keyboard = true;
+        for (Label *label : m_commands)
+            label->setFocusPolicy(Qt::TabFocus);
+    } else if (current) {
+        next = static_cast<LobbyCommand>((static_cast<int>(*current) + by + count) % count);
+    }
+    commandMouseMove(next); // the current command is drawn exactly as the pointer draws it
+}
+
+void frmMenu::runCurrent()
+{
+    switch (m_lobby.highlighted().value_or(LobbyCommand::New)) {
+    case LobbyCommand::New:
+        lblNew_Click();
+        break;
+    case LobbyCommand::Help:
+        lblHelp_Click();
+        break;
+    case LobbyCommand::About:
+        lblAbout_Click();
+        break;
+    case LobbyCommand::Exit:
+        lblExit_Click();
+        break;
+    }
 }
 
 void frmMenu::syncFontSizes()

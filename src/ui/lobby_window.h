@@ -29,6 +29,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The keyboard, for a player without a mouse: Tab, Shift+Tab, Up and Down make another command
+    // current, drawn as the pointer draws it; Return, Enter and Space run it.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void startGame() override;
@@ -38,12 +42,15 @@ private:
 
     void commandMouseMove(LobbyCommand raisedBy);
     void syncFontSizes();
+    void moveCurrent(int by);
+    void runCurrent();
     Label *command(LobbyCommand c) const { return m_commands[static_cast<std::size_t>(c)]; }
 
     Navigation &m_nav;
     Lobby m_lobby;
     std::array<Label *, 4> m_commands {}; // indexed by LobbyCommand
     bool m_handedOver = false; // unloaded: no handler may touch the window any more
+    bool m_keyboard = false; // the player has pressed a key that moves the focus
 };
 
 } // namespace zumo

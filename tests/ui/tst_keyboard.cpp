@@ -1,0 +1,111 @@
+// Playing without a mouse: keys move the focus and click, but only once the player asks for them.
+#include "ui_test_support.h"
+
+#include <QAccessible>
+#include <QApplication>
+
+namespace zumo::test {
+namespace {
+
+using Keyboard = UiTest;
+
+constexpr int Hovered = 32; // 24 pt at 96 DPI
+constexpr int Plain = 24; // 18 pt
+
+TEST_F(Keyboard, playsAWholeGameFromTheLobbyWithKeysAloneWithTheFocusWhereThePlayerPutIt)
+{
+    // Real focus, which Qt reports to assistive technology as focus events and the focused state.
+    QStringList focused;
+    const auto recorder = QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget *, QWidget *now) {
+        if (now)
+            focused << now->objectName();
+    });
+
+    typeKey(lobby(), Qt::Key_Right); // the first key makes New Game current, the others move on
+    EXPECT_EQ(commandPixelSizes(lobby()), (std::vector<int> { Hovered, Plain, Plain, Plain }));
+    typeKey(lobby(), Qt::Key_Up);
+    EXPECT_EQ(commandPixelSizes(lobby()), (std::vector<int> { Plain, Plain, Plain, Hovered }));
+    typeKey(lobby(), Qt::Key_Tab);
+    typeKey(lobby(), Qt::Key_Down);
+    typeKey(lobby(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), label(lobby(), "lblNew"));
+    typeKey(lobby(), Qt::Key_Return);
+    QPointer<frmViewer> b = board();
+    ASSERT_TRUE(b && QTest::qWaitForWindowActive(b));
+
+    typeKey(b, Qt::Key_Down); // case 1 first, whatever the key
+    typeKey(b, Qt::Key_Tab);
+    typeKey(b, Qt::Key_Backtab, Qt::ShiftModifier);
+    typeKey(b, Qt::Key_Left); // wraps round to case 25
+    typeKey(b, Qt::Key_Down); // nothing below it: stays
+    typeKey(b, Qt::Key_Up);
+    typeKey(b, Qt::Key_Down);
+    typeKey(b, Qt::Key_Right); // wraps round to case 1
+    EXPECT_EQ(focused.join(QLatin1Char(' ')),
+        (QStringList { "lblNew", "lblExit", "lblNew", "lblHelp", "lblNew", "lblCase(0)",
+            "lblCase(1)", "lblCase(0)", "lblCase(24)", "lblCase(19)", "lblCase(24)",
+            "lblCase(0)" })
+            .join(QLatin1Char(' ')));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(caseLabel(b, 0))->state().focused);
+    QObject::disconnect(recorder);
+
+    typeKey(b, Qt::Key_Return); // case 1 becomes the player's; the focus moves on to case 2
+    EXPECT_EQ(b->state().chosenCase, 0);
+    BoxScript boxes;
+    boxes.then(answer::pressReturn); // How to Play, over whichever case has the focus
+    ctrlKey(b, Qt::Key_H);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(b));
+    boxes.then(answer::pressEscape, 8);
+    const std::array<Qt::Key, 3> opens { Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter };
+    for (int opened = 0; opened < 23; ++opened) {
+        ASSERT_EQ(QApplication::focusWidget(), caseLabel(b, opened + 1)) << opened;
+        typeKey(b, opens[static_cast<std::size_t>(opened) % opens.size()]);
+        EXPECT_FALSE(caseLabel(b, opened + 1)->isVisible()) << opened;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(b)); // the focus comes back with the activation
+    }
+    EXPECT_EQ(boxes.seen().size(), 9u);
+    EXPECT_EQ(b->state().stage, StageAllRefused);
+    EXPECT_EQ(b->focusWidget(), nullptr); // no case is left in play
+
+    boxes.then(answer::pressReturn); // the closing message
+    EXPECT_EQ(tickUntilHandOver(b), 516);
+    EXPECT_TRUE(boxes.seen().back().text.startsWith(QStringLiteral("You rejected")));
+    EXPECT_NE(lobby(), nullptr);
+}
+
+// A mouse player who never presses Tab, Shift+Tab or an arrow sees and gets the design exactly.
+TEST_F(Keyboard, changesNothingPixelForPixelUntilTheFirstKeyThatMovesTheFocus)
+{
+    BoxScript boxes; // none may open
+    const QImage lobbyBefore = lobby()->grab().toImage();
+    for (const Qt::Key k : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space })
+        typeKey(lobby(), k);
+    EXPECT_EQ(lobby()->grab().toImage(), lobbyBefore);
+    frmViewer *b = newGame();
+    ASSERT_NE(b, nullptr);
+
+    const QImage before = b->grab().toImage();
+    for (const Qt::Key k : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape })
+        typeKey(b, k);
+    EXPECT_EQ(b->grab().toImage(), before);
+    EXPECT_EQ(b->state().stage, 0);
+    EXPECT_EQ(QApplication::focusWidget(), nullptr);
+
+    typeKey(b, Qt::Key_Tab); // now, and only now, case 1 shows the focus
+    const QImage after = b->grab().toImage();
+    QRect changed;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (after.pixel(x, y) != before.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+        }
+    }
+    const QLabel *first = caseLabel(b, 0);
+    EXPECT_EQ(changed, QRect(first->mapTo(b, QPoint()), first->size()));
+    EXPECT_EQ(after.pixelColor(changed.topLeft() + QPoint(1, 1)),
+        first->palette().color(QPalette::Highlight));
+    EXPECT_TRUE(boxes.seen().empty());
+}
+
+} // namespace
+} // namespace zumo::test
