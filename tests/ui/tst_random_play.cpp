@@ -24,6 +24,7 @@ namespace {
 constexpr int EventCount = 10000;
 constexpr std::uint32_t DefaultSeed = 20261209;
 constexpr qint64 TimeLimitMs = 100000; // fails, with its history, before ctest kills it at 120 s
+const int Enlarged = design::pixelSize(HoverFontSize); // the lobby command under the pointer
 
 std::uint32_t seedOfTheRun()
 {
@@ -104,6 +105,7 @@ struct Record
     std::bitset<CaseCount> opened;
     int stage = 0;
     int openedThisStage = 0;
+    bool keyboard = false; // a key that moves the focus has reached this board
 
     bool over() const { return stage == StageAllRefused || stage == StageAccepted; }
 };
@@ -126,6 +128,7 @@ struct Tally
     int realTicks = 0;
     int realTicksUnderABox = 0;
     int handlerTicks = 0;
+    int keyClicks = 0; // Return, Enter or Space on a focused case or a current command
 
     std::string summary() const
     {
@@ -137,7 +140,8 @@ struct Tally
           << " information boxes during a slide, " << returnsMidGame << " returns to the lobby ("
           << returnsDuringSlide << " during a slide), " << exits << " exits, " << blockedInputs
           << " inputs sent to blocked windows, " << realTicks << " real ticks ("
-          << realTicksUnderABox << " under an open box), " << handlerTicks << " handler ticks";
+          << realTicksUnderABox << " under an open box), " << handlerTicks << " handler ticks, "
+          << keyClicks << " clicks by key";
         return s.str();
     }
 };
@@ -411,8 +415,9 @@ private:
             const char *name;
             int weight;
         };
-        // The five menu shortcuts, and keys near them that must do nothing.
-        static const std::array<Key, 14> keys { {
+        // The five menu shortcuts, keys near them that must do nothing, and the keys of keyboard
+        // play: those that move the focus, and those that click what has it.
+        static const std::array<Key, 21> keys { {
             { Qt::Key_N, Qt::ControlModifier, "Ctrl+N", 14 },
             { Qt::Key_H, Qt::ControlModifier, "Ctrl+H", 20 },
             { Qt::Key_A, Qt::ControlModifier, "Ctrl+A", 20 },
@@ -423,10 +428,17 @@ private:
             { Qt::Key_Q, Qt::ControlModifier, "Ctrl+Q", 5 },
             { Qt::Key_W, Qt::ControlModifier, "Ctrl+W", 5 },
             { Qt::Key_N, Qt::NoModifier, "N", 5 },
-            { Qt::Key_Return, Qt::NoModifier, "Return", 5 },
+            { Qt::Key_Return, Qt::NoModifier, "Return", 10 },
+            { Qt::Key_Enter, Qt::KeypadModifier, "Enter", 5 },
             { Qt::Key_Escape, Qt::NoModifier, "Escape", 5 },
-            { Qt::Key_Space, Qt::NoModifier, "Space", 5 },
+            { Qt::Key_Space, Qt::NoModifier, "Space", 10 },
             { Qt::Key_F1, Qt::NoModifier, "F1", 5 },
+            { Qt::Key_Tab, Qt::NoModifier, "Tab", 6 },
+            { Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab", 3 },
+            { Qt::Key_Up, Qt::NoModifier, "Up", 3 },
+            { Qt::Key_Down, Qt::NoModifier, "Down", 3 },
+            { Qt::Key_Left, Qt::NoModifier, "Left", 3 },
+            { Qt::Key_Right, Qt::NoModifier, "Right", 3 },
         } };
         int total = 0;
         for (const Key &k : keys)
@@ -440,8 +452,46 @@ private:
         const bool active = QApplication::activeWindow() == window;
         if (free && active && key->modifiers == Qt::ControlModifier)
             expectShortcut(window, key->key);
-        perform(std::string(key->name) + (free ? (active ? "" : ", inactive") : ", blocked"),
-            [&] { QTest::keyClick(window, key->key, key->modifiers); });
+        if (free && !(key->modifiers & Qt::ControlModifier))
+            expectKeyboardPlay(window, key->key);
+        // Keys of keyboard play go through the window system, as a player's do: to the focused
+        // label, then up, and nowhere while a box blocks the window. Shortcuts are sent at once,
+        // so that the window's activation cannot change between the expectation and the key.
+        perform(std::string(key->name) + (free ? (active ? "" : ", inactive") : ", blocked"), [&] {
+            if (key->modifiers & Qt::ControlModifier)
+                QTest::keyClick(window, key->key, key->modifiers);
+            else
+                typeKey(window, key->key, key->modifiers);
+        });
+    }
+
+    void expectKeyboardPlay(QMainWindow *window, Qt::Key key)
+    {
+        const bool onBoard = window == board();
+        switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            (onBoard ? m_record.keyboard : m_lobbyKeyboard) = true;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            // A click on what has the focus: the focused case, or the command drawn large.
+            if (onBoard && board()->focusWidget()) {
+                ++m_tally.keyClicks;
+                expectClickOn(*board()->focusWidget());
+            } else if (!onBoard && m_lobbyKeyboard) {
+                ++m_tally.keyClicks;
+                expectClickOn(*enlargedCommand());
+            }
+            break;
+        default:
+            break;
+        }
     }
 
     void expectShortcut(QMainWindow *window, Qt::Key key)
@@ -554,6 +604,7 @@ private:
         checkWindows();
         if (board() && m_record.board == board())
             checkBoard();
+        checkFocus();
     }
 
     void checkBoxes()
@@ -621,6 +672,7 @@ private:
                     << "a lobby nobody asked for; " << where();
                 m_record = {};
                 m_gameBox.reset();
+                m_lobbyKeyboard = false;
             }
             m_lastWindow = current;
             m_expected = Change::None;
@@ -707,7 +759,42 @@ private:
         EXPECT_TRUE(found.empty()) << found << where();
     }
 
+    // Keyboard play is opt-in per window, and once asked for, its focus is always somewhere a
+    // key can act on: a case in play, or the command that is drawn large.
+    void checkFocus()
+    {
+        if (lobby()) {
+            const QWidget *focused = lobby()->focusWidget();
+            EXPECT_EQ(focused, m_lobbyKeyboard ? enlargedCommand() : nullptr) << where();
+            return;
+        }
+        const Record &r = m_record;
+        if (!board() || r.board != board())
+            return;
+        const QWidget *focused = board()->focusWidget();
+        const bool onACase = std::find(r.cases.begin(), r.cases.end(), focused) != r.cases.end();
+        bool anyInPlay = false;
+        for (const QLabel *c : r.cases) {
+            anyInPlay = anyInPlay || (c->isVisible() && c->isEnabled());
+            if (!r.keyboard && c->focusPolicy() != Qt::NoFocus)
+                ADD_FAILURE() << c->objectName().toStdString() << " takes focus; " << where();
+        }
+        if (onACase && !(focused->isVisible() && focused->isEnabled()))
+            ADD_FAILURE() << "focus on " << focused->objectName().toStdString() << ", out of play; "
+                          << where();
+        EXPECT_EQ(onACase, r.keyboard && anyInPlay) << where();
+    }
+
     // --- bookkeeping ------------------------------------------------------------------------
+
+    QLabel *enlargedCommand() const
+    {
+        for (const auto name : design::LobbyCommandLabels) {
+            if (QLabel *l = label(lobby(), name); l->font().pixelSize() == Enlarged)
+                return l;
+        }
+        return nullptr;
+    }
 
     frmViewer *board() const { return qobject_cast<frmViewer *>(m_nav.current()); }
     frmMenu *lobby() const { return qobject_cast<frmMenu *>(m_nav.current()); }
@@ -758,6 +845,7 @@ private:
     Record m_record;
     std::optional<BoxKind> m_gameBox; // the offer, "SOLD!" or the closing message, when one is due
     int m_informationBoxes = 0; // How to Play and About boxes opened and not yet answered
+    bool m_lobbyKeyboard = false; // a key that moves the focus has reached this lobby
     int m_inactiveSteps = 0;
     QPointer<QMainWindow> m_inactiveWindow;
     Tally m_tally;
@@ -806,6 +894,7 @@ TEST_F(RandomPlay, tenThousandSeededEventsKeepEveryInvariantAndLeaveNoBoxOrWindo
     EXPECT_GE(t.exits, 3);
     EXPECT_GE(t.blockedInputs, 100);
     EXPECT_GE(t.realTicksUnderABox, 1);
+    EXPECT_GE(t.keyClicks, 50);
 }
 
 } // namespace
