@@ -18,14 +18,10 @@ TEST(CaseOrder, skipsThePlayersCaseAndOpenedOnesWrapsInNumberOrderAndStaysWithin
     EXPECT_EQ(nextCaseInPlay(s, -1, +1), 1);
     EXPECT_EQ(nextCaseInPlay(s, -1, -1), 23);
     EXPECT_EQ(nextCaseInPlay(s, 23, +1), 1);
-    EXPECT_EQ(nextCaseInPlay(s, 1, -1), 23);
-    EXPECT_EQ(nextCaseInPlay(s, 11, +1), 13);
     EXPECT_EQ(nextCaseInPlay(s, 12, -1), 11); // from a case that has just left play
     EXPECT_EQ(caseInColumn(s, 2, +1), 22);
     EXPECT_EQ(caseInColumn(s, 22, -1), 2);
     EXPECT_EQ(caseInColumn(s, 22, +1), -1);
-    EXPECT_EQ(caseInColumn(s, 4, -1), -1);
-    EXPECT_EQ(caseInColumn(s, 4, +1), 9);
 
     BoardProbe::state(game.board).stage = StageAllRefused;
     BoardProbe::ShowTask(game.board); // the ending puts every other case away

@@ -11,8 +11,7 @@ constexpr int GridColumns = 5;
 
 bool inPlay(const BoardState &s, int index)
 {
-    return index >= 0 && index < CaseCount && s.lblCase[index].Visible
-        && s.lblCase[index].Enabled;
+    return index >= 0 && index < CaseCount && s.lblCase[index].Visible && s.lblCase[index].Enabled;
 }
 
 int nextCaseInPlay(const BoardState &s, int index, int step)

@@ -16,10 +16,11 @@ TEST_F(Keyboard, playsAWholeGameFromTheLobbyWithKeysAloneWithTheFocusWhereThePla
 {
     // Real focus, which Qt reports to assistive technology as focus events and the focused state.
     QStringList focused;
-    const auto recorder = QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget *, QWidget *now) {
-        if (now)
-            focused << now->objectName();
-    });
+    const auto recorder
+        = QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget *, QWidget *now) {
+              if (now)
+                  focused << now->objectName();
+          });
 
     typeKey(lobby(), Qt::Key_Right); // the first key makes New Game current, the others move on
     EXPECT_EQ(commandPixelSizes(lobby()), (std::vector<int> { Hovered, Plain, Plain, Plain }));
@@ -43,8 +44,8 @@ TEST_F(Keyboard, playsAWholeGameFromTheLobbyWithKeysAloneWithTheFocusWhereThePla
     typeKey(b, Qt::Key_Right); // wraps round to case 1
     EXPECT_EQ(focused.join(QLatin1Char(' ')),
         (QStringList { "lblNew", "lblExit", "lblNew", "lblHelp", "lblNew", "lblCase(0)",
-            "lblCase(1)", "lblCase(0)", "lblCase(24)", "lblCase(19)", "lblCase(24)",
-            "lblCase(0)" })
+             "lblCase(1)", "lblCase(0)", "lblCase(24)", "lblCase(19)", "lblCase(24)",
+             "lblCase(0)" })
             .join(QLatin1Char(' ')));
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(caseLabel(b, 0))->state().focused);
     QObject::disconnect(recorder);

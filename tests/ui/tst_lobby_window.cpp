@@ -157,8 +157,7 @@ INSTANTIATE_TEST_SUITE_P(FromEachRoute, LobbyExit,
                 for (const Qt::Key k : { Qt::Key_Tab, Qt::Key_Up, Qt::Key_Enter })
                     typeKey(w, k);
             },
-            {} },
-        Route { "ExitPressed", [](frmMenu *w) { pressAction(label(w, "lblExit")); }, {} }),
+            {} }),
     rowName);
 
 } // namespace

@@ -468,29 +468,18 @@ private:
     void expectKeyboardPlay(QMainWindow *window, Qt::Key key)
     {
         const bool onBoard = window == board();
-        switch (key) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab
+            || (key >= Qt::Key_Left && key <= Qt::Key_Down)) {
             (onBoard ? m_record.keyboard : m_lobbyKeyboard) = true;
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Space:
-            // A click on what has the focus: the focused case, or the command drawn large.
-            if (onBoard && board()->focusWidget()) {
-                ++m_tally.keyClicks;
-                expectClickOn(*board()->focusWidget());
-            } else if (!onBoard && m_lobbyKeyboard) {
-                ++m_tally.keyClicks;
-                expectClickOn(*enlargedCommand());
-            }
-            break;
-        default:
-            break;
+            return;
+        }
+        // Return, Enter and Space click what has the focus: a case, or the command drawn large.
+        QWidget *focused = onBoard ? board()->focusWidget()
+            : m_lobbyKeyboard      ? enlargedCommand()
+                                   : nullptr;
+        if (focused && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            ++m_tally.keyClicks;
+            expectClickOn(*focused);
         }
     }
 
@@ -764,8 +753,8 @@ private:
     void checkFocus()
     {
         if (lobby()) {
-            const QWidget *focused = lobby()->focusWidget();
-            EXPECT_EQ(focused, m_lobbyKeyboard ? enlargedCommand() : nullptr) << where();
+            EXPECT_EQ(lobby()->focusWidget(), m_lobbyKeyboard ? enlargedCommand() : nullptr)
+                << where();
             return;
         }
         const Record &r = m_record;
@@ -773,16 +762,14 @@ private:
             return;
         const QWidget *focused = board()->focusWidget();
         const bool onACase = std::find(r.cases.begin(), r.cases.end(), focused) != r.cases.end();
-        bool anyInPlay = false;
-        for (const QLabel *c : r.cases) {
-            anyInPlay = anyInPlay || (c->isVisible() && c->isEnabled());
-            if (!r.keyboard && c->focusPolicy() != Qt::NoFocus)
-                ADD_FAILURE() << c->objectName().toStdString() << " takes focus; " << where();
-        }
-        if (onACase && !(focused->isVisible() && focused->isEnabled()))
-            ADD_FAILURE() << "focus on " << focused->objectName().toStdString() << ", out of play; "
-                          << where();
+        EXPECT_TRUE(!onACase || (focused->isVisible() && focused->isEnabled()))
+            << "focus on a case out of play; " << where();
+        const bool anyInPlay = std::any_of(r.cases.begin(), r.cases.end(),
+            [&](const QLabel *c) { return c->isVisible() && c->isEnabled(); });
+        const bool anyTakesFocus = std::any_of(r.cases.begin(), r.cases.end(),
+            [](const QLabel *c) { return c->focusPolicy() != Qt::NoFocus; });
         EXPECT_EQ(onACase, r.keyboard && anyInPlay) << where();
+        EXPECT_TRUE(r.keyboard || !anyTakesFocus) << where();
     }
 
     // --- bookkeeping ------------------------------------------------------------------------
