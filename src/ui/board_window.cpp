@@ -198,45 +198,24 @@ bool frmViewer::focusNextPrevChild(bool next)
     // Qt also comes here on its own when the focused case is hidden or disabled, in the middle of
     // syncView: the focus is placed once every label is in line (keepFocusInPlay).
     if (!m_syncing && !m_handedOver)
-        moveFocus(next ? FocusMove::Next : FocusMove::Previous);
+        moveFocus(next ? PlayKey::Right : PlayKey::Left); // in number order, as Right and Left
     return true;
 }
 
 void frmViewer::keyPressEvent(QKeyEvent *event)
 {
-    if (m_handedOver || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    const PlayKey key = m_handedOver ? PlayKey::None : playKey(*event);
+    const int focused = focusedCase();
+    if (key == PlayKey::Activate && focused >= 0) {
+        lblCase_Click(focused); // may unload the window: nothing may follow
+    } else if (key != PlayKey::None && key != PlayKey::Activate) {
+        moveFocus(key);
+    } else {
         QMainWindow::keyPressEvent(event);
-        return;
     }
-    switch (event->key()) {
-    case Qt::Key_Right:
-        moveFocus(FocusMove::Next);
-        return;
-    case Qt::Key_Left:
-        moveFocus(FocusMove::Previous);
-        return;
-    case Qt::Key_Down:
-        moveFocus(FocusMove::Down);
-        return;
-    case Qt::Key_Up:
-        moveFocus(FocusMove::Up);
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        // A held key must not open case after case, which no mouse click could do.
-        if (const int i = focusedCase(); i >= 0 && !event->isAutoRepeat()) {
-            lblCase_Click(i); // may unload the window: nothing may follow
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QMainWindow::keyPressEvent(event);
 }
 
-void frmViewer::moveFocus(FocusMove move)
+void frmViewer::moveFocus(PlayKey move)
 {
     const BoardState &s = m_board.state();
     const int from = focusedCase();
@@ -245,10 +224,10 @@ void frmViewer::moveFocus(FocusMove move)
         // Keyboard play is the player's choice: until now no case took the focus or drew its mark.
         m_keyboard = true;
         to = nextCaseInPlay(s, -1, +1);
-    } else if (move == FocusMove::Next || move == FocusMove::Previous) {
-        to = nextCaseInPlay(s, from, move == FocusMove::Next ? +1 : -1);
+    } else if (move == PlayKey::Right || move == PlayKey::Left) {
+        to = nextCaseInPlay(s, from, move == PlayKey::Right ? +1 : -1);
     } else {
-        to = caseInColumn(s, from, move == FocusMove::Down ? +1 : -1);
+        to = caseInColumn(s, from, move == PlayKey::Down ? +1 : -1);
     }
     keepFocusInPlay();
     if (to >= 0)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/board.h"
+#include "window_frame.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -41,8 +42,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    enum class FocusMove { Next, Previous, Down, Up };
-
     // BoardHost. Each box opens with every label in line with the game. No hand-over can happen
     // while one is open: the timer is off and the box blocks the menus.
     bool askYesNo(const std::string &prompt) override;
@@ -52,7 +51,7 @@ private:
     template<typename Event> void dispatch(Event &&event);
     void syncView();
     void handOver();
-    void moveFocus(FocusMove move);
+    void moveFocus(PlayKey move);
     void keepFocusInPlay();
     int focusedCase() const; // -1 when no case label has the window's focus
 

@@ -7,7 +7,6 @@
 #include "window_frame.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMenuBar>
 
 namespace zumo {
@@ -116,33 +115,27 @@ bool frmMenu::focusNextPrevChild(bool next)
 
 void frmMenu::keyPressEvent(QKeyEvent *event)
 {
-    if (m_handedOver || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Down:
+    switch (m_handedOver ? PlayKey::None : playKey(*event)) {
+    case PlayKey::Down:
         moveCurrent(+1);
-        return;
-    case Qt::Key_Up:
-        moveCurrent(-1);
-        return;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        moveCurrent(0); // the commands stand in one column: sideways only starts keyboard play
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (m_keyboard && !event->isAutoRepeat()) {
-            runCurrent(); // may unload the window: nothing may follow
-            return;
-        }
         break;
-    default:
+    case PlayKey::Up:
+        moveCurrent(-1);
+        break;
+    case PlayKey::Right:
+    case PlayKey::Left:
+        moveCurrent(0); // the commands stand in one column: sideways only starts keyboard play
+        break;
+    case PlayKey::Activate:
+        if (m_keyboard) {
+            runCurrent(); // may unload the window: nothing may follow
+            break;
+        }
+        [[fallthrough]];
+    case PlayKey::None:
+        QMainWindow::keyPressEvent(event);
         break;
     }
-    QMainWindow::keyPressEvent(event);
 }
 
 void frmMenu::moveCurrent(int by)

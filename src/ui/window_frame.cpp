@@ -4,6 +4,7 @@
 #include "label.h"
 #include "shell/messages.h"
 
+#include <QKeyEvent>
 #include <QLayout>
 
 namespace zumo {
@@ -23,6 +24,28 @@ void createLabels(QWidget *client, std::span<const design::LabelDesign> designs)
 {
     for (const auto &d : designs)
         new Label(d, client); // owned by client
+}
+
+PlayKey playKey(const QKeyEvent &event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return PlayKey::None;
+    switch (event.key()) {
+    case Qt::Key_Right:
+        return PlayKey::Right;
+    case Qt::Key_Left:
+        return PlayKey::Left;
+    case Qt::Key_Down:
+        return PlayKey::Down;
+    case Qt::Key_Up:
+        return PlayKey::Up;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        return event.isAutoRepeat() ? PlayKey::None : PlayKey::Activate;
+    default:
+        return PlayKey::None;
+    }
 }
 
 } // namespace zumo

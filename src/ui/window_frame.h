@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <span>
 
+class QKeyEvent;
+
 namespace zumo {
 
 // Gives window a central widget exactly area big below the menu bar, fixes the window at that
@@ -20,5 +22,10 @@ inline QKeySequence ctrl(Qt::Key key)
 {
     return QKeySequence(Qt::CTRL | key);
 }
+
+// What a key means to keyboard play in either window. Tab and Shift+Tab come the other way, through
+// focusNextPrevChild. A held Return is no key at all: a mouse cannot click case after case either.
+enum class PlayKey { None, Right, Left, Down, Up, Activate };
+PlayKey playKey(const QKeyEvent &event);
 
 } // namespace zumo

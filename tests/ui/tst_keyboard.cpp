@@ -9,9 +9,6 @@ namespace {
 
 using Keyboard = UiTest;
 
-constexpr int Hovered = 32; // 24 pt at 96 DPI
-constexpr int Plain = 24; // 18 pt
-
 TEST_F(Keyboard, playsAWholeGameFromTheLobbyWithKeysAloneWithTheFocusWhereThePlayerPutIt)
 {
     // Real focus, which Qt reports to assistive technology as focus events and the focused state.

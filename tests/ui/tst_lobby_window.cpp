@@ -7,9 +7,6 @@ namespace {
 
 using LobbyWindow = UiTest;
 
-constexpr int Hovered = 32; // 24 pt at 96 DPI
-constexpr int Plain = 24; // 18 pt
-
 TEST_F(LobbyWindow, hasTheDesignedClientAreaBelowItsMenuBarCentredAndFixed)
 {
     expectFrame(lobby(), QSize(288, 402));

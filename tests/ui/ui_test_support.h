@@ -90,6 +90,10 @@ private:
 };
 
 QString fromView(std::string_view text);
+// A lobby command's font, drawn large under the pointer (24 pt) or at its design size (18 pt).
+constexpr int Hovered = 32;
+constexpr int Plain = 24;
+
 QLabel *label(const QWidget *window, std::string_view name); // by its design name
 QLabel *caseLabel(const frmViewer *board, int index);
 QLabel *valueLabel(const frmViewer *board, int index);
