@@ -17,7 +17,7 @@ desktop=share/applications/$app_id.desktop
 metainfo=share/metainfo/$app_id.metainfo.xml
 png=share/icons/hicolor/32x32/apps/$app_id.png
 svg=share/icons/hicolor/scalable/apps/$app_id.svg
-expected=(bin/"$exe" "$desktop" "$metainfo" "$png" "$svg" share/doc/"$exe"/copyright)
+expected=(games/"$exe" "$desktop" "$metainfo" "$png" "$svg" share/doc/"$exe"/copyright)
 
 # The exact set, so that a library, a header or a test helper that starts installing itself
 # is caught before it ends up in the package.
@@ -28,7 +28,7 @@ if [ "$actual" != "$wanted" ]; then
     diff <(printf '%s\n' "$wanted") <(printf '%s\n' "$actual") | grep '^[<>]' || true
 fi
 
-[ -x "$root/bin/$exe" ] || fail "bin/$exe is not executable"
+[ -x "$root/games/$exe" ] || fail "games/$exe is not executable"
 
 # The keys a launcher resolves must point at files in this tree, not merely be well-formed.
 key() { sed -n "s/^$1=//p" "$root/$desktop" 2>/dev/null | head -n 1; }
