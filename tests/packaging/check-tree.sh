@@ -19,7 +19,8 @@ png=share/icons/hicolor/32x32/apps/$app_id.png
 svg=share/icons/hicolor/scalable/apps/$app_id.svg
 man=share/man/man6/$exe.6.gz
 changelog=share/doc/$exe/changelog.Debian.gz
-expected=(games/"$exe" "$desktop" "$metainfo" "$png" "$svg" share/doc/"$exe"/copyright "$changelog" "$man")
+expected=(games/"$exe" "$desktop" "$metainfo" "$png" "$svg" share/doc/"$exe"/copyright "$changelog" "$man"
+    share/lintian/overrides/"$exe")
 
 # The exact set, so that a library, a header or a test helper that starts installing itself
 # is caught before it ends up in the package.
