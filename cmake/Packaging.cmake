@@ -36,6 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # tool can find them: the windows' label boxes are sized for exactly these two families.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2")
+# Qt draws on Wayland natively only through this plugin; without it the game still runs, on
+# XWayland, so it is recommended rather than required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # The changelog's first entry must be the version built here: a version bump without its entry
 # stops here rather than ship a package whose changelog is a release behind.
