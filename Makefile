@@ -27,7 +27,7 @@ bench: deps
 	cmake --build --preset release
 	xvfb-run -a -s "-screen 0 1280x1024x24" ./build/release/bin/bench_game
 
-# Builds the release .deb and checks it: files, validators, hardening, Depends.
+# Builds the release .deb and checks it: files, validators, hardening, Depends, lintian.
 package: deps
 	cmake --preset release
 	scripts/check-deb build/release

@@ -36,6 +36,21 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # tool can find them: the windows' label boxes are sized for exactly these two families.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2")
+# Qt draws on Wayland natively only through this plugin; without it the game still runs, on
+# XWayland, so it is recommended rather than required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+
+# The changelog's first entry must be the version built here: a version bump without its entry
+# stops here rather than ship a package whose changelog is a release behind.
+set(changelog ${PROJECT_SOURCE_DIR}/data/changelog.Debian)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+file(STRINGS ${changelog} changelog_top LIMIT_COUNT 1)
+set(package_version "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
+if(NOT changelog_top MATCHES "^${CPACK_PACKAGE_NAME} \\(([^)]*)\\) "
+   OR NOT CMAKE_MATCH_1 STREQUAL package_version)
+    message(FATAL_ERROR "The first entry of data/changelog.Debian is for '${CMAKE_MATCH_1}', not for "
+        "${package_version}, the version the package is built as")
+endif()
 
 set(CPACK_SOURCE_GENERATOR TXZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/\\\\.cache/")

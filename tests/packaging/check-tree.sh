@@ -17,7 +17,10 @@ desktop=share/applications/$app_id.desktop
 metainfo=share/metainfo/$app_id.metainfo.xml
 png=share/icons/hicolor/32x32/apps/$app_id.png
 svg=share/icons/hicolor/scalable/apps/$app_id.svg
-expected=(bin/"$exe" "$desktop" "$metainfo" "$png" "$svg" share/doc/"$exe"/copyright)
+man=share/man/man6/$exe.6.gz
+changelog=share/doc/$exe/changelog.Debian.gz
+expected=(games/"$exe" "$desktop" "$metainfo" "$png" "$svg" share/doc/"$exe"/copyright "$changelog" "$man"
+    share/lintian/overrides/"$exe")
 
 # The exact set, so that a library, a header or a test helper that starts installing itself
 # is caught before it ends up in the package.
@@ -28,7 +31,7 @@ if [ "$actual" != "$wanted" ]; then
     diff <(printf '%s\n' "$wanted") <(printf '%s\n' "$actual") | grep '^[<>]' || true
 fi
 
-[ -x "$root/bin/$exe" ] || fail "bin/$exe is not executable"
+[ -x "$root/games/$exe" ] || fail "games/$exe is not executable"
 
 # The keys a launcher resolves must point at files in this tree, not merely be well-formed.
 key() { sed -n "s/^$1=//p" "$root/$desktop" 2>/dev/null | head -n 1; }
@@ -54,8 +57,29 @@ if [ -f "$root/$svg" ]; then
     grep -q '<svg' "$root/$svg" || fail "$svg is not an SVG"
 fi
 
-# The desktop file on its own, then the tree, where the metainfo must find its desktop file.
 validated=()
+# gzip -9n: magic, deflate, no flags (so no file name), no time stamp, best compression, Unix.
+# Anything else differs from build to build, and lintian warns about it.
+for gz in "$man" "$changelog"; do
+    [ -f "$root/$gz" ] || continue
+    header=$(od -An -tu1 -N10 "$root/$gz" | tr -s ' ' | sed 's/^ //')
+    [ "$header" = "31 139 8 0 0 0 0 0 2 3" ] || fail "$gz is not from gzip -9n (header bytes: $header)"
+    gzip -t "$root/$gz" 2>/dev/null || fail "$gz is not a whole gzip stream"
+done
+
+# The page as man shows it, with groff's warnings on, as lintian reads it: any message is a fault
+# in the page, such as an unknown macro or a line that cannot be set.
+if [ -f "$root/$man" ]; then
+    if command -v man >/dev/null; then
+        report=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$root/$man" \
+            2>&1 >/dev/null) || report=${report:-man failed}
+        if [ -z "$report" ]; then validated+=("$man"); else fail "$man: $report"; fi
+    elif [ "${ZUMO_REQUIRE_VALIDATORS:-0}" = 1 ]; then
+        fail "no man to check $man"
+    fi
+fi
+
+# The desktop file on its own, then the tree, where the metainfo must find its desktop file.
 for target in "$root/$desktop" "$root"; do
     [ -e "$target" ] || continue
     result=0
