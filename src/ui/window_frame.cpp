@@ -1,20 +1,67 @@
 // The frame both windows share: a fixed client area, the game title, labels from design tables.
 #include "window_frame.h"
 
+#include "classic_colours.h"
 #include "label.h"
 #include "shell/messages.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 
 namespace zumo {
+
+namespace {
+
+// Keeps a window's client area in the design's colours while the desktop's scheme changes.
+class DesignColours final : public QObject
+{
+public:
+    DesignColours(QMainWindow &window, QWidget &client)
+        : QObject(&window)
+        , m_client(client)
+    {
+        window.installEventFilter(this);
+        followDesktopColours();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Qt sends this to windows only, before the window passes the new palette on to its
+        // children: the client area is ready for it by then.
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            followDesktopColours();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // The design mixes fixed colours (black captions, white opened amounts, dark grey cases) with
+    // the desktop's button face and text, and only reads on a light face. On a desktop whose face
+    // it does not read on, the client area keeps the classic light one; menus and boxes still
+    // follow the desktop. Where it reads, the desktop's colours stay, as the design has it.
+    void followDesktopColours()
+    {
+        m_client.setPalette(
+            designReadsOn(QGuiApplication::palette()) ? QPalette() : classicColours());
+    }
+
+    QWidget &m_client;
+};
+
+} // namespace
 
 void buildFrame(QMainWindow &window, design::ClientArea area)
 {
     window.setWindowTitle(toQString(GameTitle));
     auto *client = new QWidget(&window);
     client->setFixedSize(design::pixels(area.Width), design::pixels(area.Height));
+    // Transparent labels show the client area, not the window behind it, whose face may be the
+    // desktop's dark one.
+    client->setAutoFillBackground(true);
     window.setCentralWidget(client);
+    new DesignColours(window, *client); // a child of window
     // The menu bar's height depends on style and font: let the layout add it to the client area
     // rather than hard-coding it, and fix the window at that size.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);

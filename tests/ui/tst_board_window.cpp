@@ -1,6 +1,9 @@
 // The board window: its frame and 55 labels, clicks on cases, the offer box, the slide, menus.
 #include "shell/messages.h"
+#include "ui/classic_colours.h"
 #include "ui_test_support.h"
+
+#include <optional>
 
 namespace zumo::test {
 namespace {
@@ -61,6 +64,50 @@ TEST_F(BoardWindow, paintsEachCaseAsADarkGreyBlockWithItsNumberInWhite)
             brightest = std::max(brightest, qGray(block.pixel(x, y)));
     }
     EXPECT_GE(brightest, 250) << "no white number at the top of the block";
+}
+
+// The board under today's light scheme and under a dark one: the same light face, read from the
+// pixels drawn.
+class BoardColours : public BoardWindow, public testing::WithParamInterface<bool>
+{
+protected:
+    void SetUp() override
+    {
+        if (GetParam())
+            m_dark.emplace();
+        BoardWindow::SetUp();
+    }
+    std::optional<DarkScheme> m_dark; // outlives the windows, which TearDown deletes
+};
+
+TEST_P(BoardColours, drawEveryCaptionReadableAndOpenedAmountsFadedOnTheLightFace)
+{
+    click(caseLabel(board(), 24)); // "Your Case:", with the case below it
+    click(caseLabel(board(), 0)); // opens $1,000,000
+    const QImage drawn = board()->grab().toImage();
+    for (const auto &d : design::BoardLabels) // title, headings, "Your Case:", the instruction
+        EXPECT_GE(drawnContrast(drawn, label(board(), d.control)), 4.5) << d.control;
+    EXPECT_GE(drawnContrast(drawn, valueLabel(board(), 1)), 4.5) << "an amount in play";
+    EXPECT_LT(drawnContrast(drawn, valueLabel(board(), 0)), 2.0) << "the opened amount";
+    if (GetParam()) { // the keyboard's focus mark, drawn in the highlight, on a dark grey block
+        typeKey(board(), Qt::Key_Tab);
+        QLabel *focused = caseLabel(board(), 1);
+        ASSERT_TRUE(focused->hasFocus());
+        const QImage block = focused->grab().toImage();
+        EXPECT_GE(contrastRatio(block.pixelColor(0, 0), QColor(0x40, 0x40, 0x40)), 3.0);
+        EXPECT_EQ(
+            block.pixelColor(block.width() / 2, block.height() - 4), QColor(0x40, 0x40, 0x40));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemes, BoardColours, testing::Values(false, true),
+    [](const auto &row) { return std::string(row.param ? "Dark" : "TodaysLight"); });
+
+// The figures the WCAG publishes: what the colour checks above rest on.
+TEST(ContrastRatio, isTheWcagOne)
+{
+    EXPECT_DOUBLE_EQ(contrastRatio(Qt::black, Qt::white), 21.0);
+    EXPECT_NEAR(contrastRatio(Qt::white, QColor(0x76, 0x76, 0x76)), 4.54, 0.005);
 }
 
 TEST_F(BoardWindow, movesTheChosenCaseBelowYourCaseAndIgnoresFurtherClicksOnIt)

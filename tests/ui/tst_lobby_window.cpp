@@ -42,6 +42,20 @@ TEST_F(LobbyWindow, growsOnlyTheCommandUnderThePointerAndKeepsItGrownAfterThePoi
     EXPECT_TRUE(label(lobby(), "lblExit")->font().bold());
 }
 
+TEST_F(LobbyWindow, keepsItsLightFaceWhileTheDesktopTurnsDarkAndFollowsTheDesktopBack)
+{
+    const QImage light = lobby()->grab().toImage();
+    const QPoint bareFace = lobby()->centralWidget()->geometry().bottomRight();
+    {
+        DarkScheme dark;
+        const QImage drawn = lobby()->grab().toImage();
+        EXPECT_EQ(drawn.pixelColor(bareFace).name(), light.pixelColor(bareFace).name());
+        for (const auto &d : design::LobbyLabels)
+            EXPECT_GE(drawnContrast(drawn, label(lobby(), d.control)), 4.5) << d.control;
+    }
+    EXPECT_TRUE(lobby()->grab().toImage() == light) << "not drawn as before the dark scheme";
+}
+
 TEST_F(LobbyWindow, offersExactlyTheDesignedMenuItemsInOrderWithTheirShortcuts)
 {
     EXPECT_EQ(menuListing(lobby()),

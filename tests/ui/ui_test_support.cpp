@@ -1,6 +1,8 @@
 // Helpers for the widget tests: modal boxes answered from their own loops, design checks, games.
 #include "ui_test_support.h"
 
+#include "ui/classic_colours.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QMenu>
@@ -181,6 +183,37 @@ void flushDeferredDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+DarkScheme::DarkScheme()
+    : m_before(QApplication::palette())
+{
+    QPalette dark = m_before;
+    dark.setColor(QPalette::Window, QColor(32, 35, 38));
+    dark.setColor(QPalette::Button, QColor(41, 44, 48));
+    dark.setColor(QPalette::WindowText, QColor(252, 252, 252));
+    dark.setColor(QPalette::ButtonText, QColor(252, 252, 252));
+    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents(); // windows hear of it through a posted event
+}
+
+DarkScheme::~DarkScheme()
+{
+    QApplication::setPalette(m_before);
+    QCoreApplication::processEvents();
+}
+
+double drawnContrast(const QImage &drawn, const QLabel *label)
+{
+    const QRect box(label->mapTo(label->window(), QPoint()), label->size());
+    const QColor face = drawn.pixelColor(box.bottomLeft());
+    double most = 1;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x)
+            most = std::max(most, contrastRatio(drawn.pixelColor(x, y), face));
+    }
+    return most;
 }
 
 void UiTest::SetUp()

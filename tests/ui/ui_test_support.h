@@ -130,6 +130,25 @@ void pressAction(QObject *object);
 // Deletes what deleteLater() left behind, as the event loop would on its next turn.
 void flushDeferredDeletes();
 
+// A dark desktop scheme (Breeze Dark's colours) for the application while it lives; the scheme
+// before it comes back afterwards. Windows hear of either change as they would from the desktop.
+class DarkScheme
+{
+public:
+    DarkScheme();
+    ~DarkScheme();
+    DarkScheme(const DarkScheme &) = delete;
+    DarkScheme &operator=(const DarkScheme &) = delete;
+
+private:
+    QPalette m_before;
+};
+
+// How a label's caption stands out from the face around it, in drawn (label's window, grabbed
+// whole: grabbing a widget paints its background even where it does not fill it itself): the
+// face at the box's bottom left corner, the ink the pixel in the box most unlike it.
+double drawnContrast(const QImage &drawn, const QLabel *label);
+
 // Every widget test starts from the lobby, as the program does, and must end with no window left.
 class UiTest : public testing::Test
 {
