@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenuBar>
 
 namespace zumo {
 
@@ -65,6 +66,11 @@ void buildFrame(QMainWindow &window, design::ClientArea area)
     // The menu bar's height depends on style and font: let the layout add it to the client area
     // rather than hard-coding it, and fix the window at that size.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // A global menu bar would take the menus out of the window, and the client area with them.
+    window.menuBar()->setNativeMenuBar(false);
+    // A window that cannot grow offers no maximise button. X11 window managers read the flag;
+    // Qt 6.4's own Wayland title bar draws the button whatever the flags say.
+    window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
 void createLabels(QWidget *client, std::span<const design::LabelDesign> designs)

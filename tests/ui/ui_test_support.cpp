@@ -131,10 +131,13 @@ void expectFrame(const QMainWindow *window, QSize client)
 {
     const int menuHeight = window->menuBar()->height();
     EXPECT_GT(menuHeight, 0);
+    EXPECT_FALSE(window->menuBar()->isNativeMenuBar()); // a global menu bar would take it away
     EXPECT_EQ(window->centralWidget()->geometry(), QRect(QPoint(0, menuHeight), client));
     EXPECT_EQ(window->size(), client + QSize(0, menuHeight));
     EXPECT_EQ(window->minimumSize(), window->size());
     EXPECT_EQ(window->maximumSize(), window->size());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zumo or No Zumo"));
     // Centred before the first show, when no frame is known yet (on X11 it comes later from the
     // window manager): off by the frame's margins at most.

@@ -103,8 +103,9 @@ QColor expectedColour(Colour colour);
 
 // The label's font, alignment, text format and colours are its design's, and its box is box.
 void expectDrawnAsDesigned(const QLabel *label, const design::LabelDesign &design, QRect box);
-// The central widget is exactly client big, right below the menu bar; the window is fixed at that,
-// titled with the game title and centred on its screen.
+// The central widget is exactly client big, right below the menu bar, which stays in the window;
+// the window is fixed at that, offers no maximise button, is titled with the game title and
+// centred on its screen.
 void expectFrame(const QMainWindow *window, QSize client);
 // "File: New Game Ctrl+N, Exit Ctrl+X" and so on, one entry per menu of the menu bar.
 QStringList menuListing(const QMainWindow *window);
