@@ -2,6 +2,7 @@
 #include "message_box.h"
 
 #include "design.h"
+#include "desktop.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -14,6 +15,7 @@ namespace {
 
 // Runs box modally, then gives the activation back. A parentless box leaves that to the window
 // manager; without one no window would be active, and menu shortcuts only work in an active window.
+// On Wayland the compositor gives it back, and desktop::activate leaves it to it.
 void run(QMessageBox &box)
 {
     const QPointer<QWidget> before = QApplication::activeWindow();
@@ -29,7 +31,7 @@ void run(QMessageBox &box)
         next = it != windows.end() ? *it : nullptr;
     }
     if (next)
-        next->activateWindow();
+        desktop::activate(*next);
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 #include "navigator.h"
 
 #include "board_window.h"
+#include "desktop.h"
 #include "lobby_window.h"
 
-#include <QScreen>
 #include <algorithm>
 
 namespace zumo {
@@ -52,15 +52,10 @@ void Navigator::endProgram()
 
 void Navigator::show(QMainWindow *window)
 {
-    // Centre the client rect before the first show: on X11 the frame only exists once the window
-    // manager has decorated the window, asynchronously.
     window->adjustSize(); // lets the fixed-size layout add the menu bar to the client area
-    QRect placed(QPoint(), window->size());
-    placed.moveCenter(window->screen()->availableGeometry().center());
-    window->move(placed.topLeft());
+    desktop::centre(*window);
     window->show();
-    // Without a window manager nothing activates a new window, and shortcuts need an active one.
-    window->activateWindow();
+    desktop::activate(*window);
     m_current = window;
 }
 

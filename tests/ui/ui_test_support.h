@@ -104,8 +104,8 @@ QColor expectedColour(Colour colour);
 // The label's font, alignment, text format and colours are its design's, and its box is box.
 void expectDrawnAsDesigned(const QLabel *label, const design::LabelDesign &design, QRect box);
 // The central widget is exactly client big, right below the menu bar, which stays in the window;
-// the window is fixed at that, offers no maximise button, is titled with the game title and
-// centred on its screen.
+// the window is fixed at that, offers no maximise button, is titled with the game title and,
+// where the program places its windows, centred on its screen.
 void expectFrame(const QMainWindow *window, QSize client);
 // "File: New Game Ctrl+N, Exit Ctrl+X" and so on, one entry per menu of the menu bar.
 QStringList menuListing(const QMainWindow *window);
@@ -130,6 +130,9 @@ inline void typeKey(QWidget *window, Qt::Key k, Qt::KeyboardModifiers modifiers 
 void pressAction(QObject *object);
 // Deletes what deleteLater() left behind, as the event loop would on its next turn.
 void flushDeferredDeletes();
+// Waits until window is shown and, where the program activates its windows, active. On Wayland
+// only the compositor activates a window (a headless one, with no seat, never does).
+bool waitUntilShown(QWidget *window);
 
 // A dark desktop scheme (Breeze Dark's colours) for the application while it lives; the scheme
 // before it comes back afterwards. Windows hear of either change as they would from the desktop.

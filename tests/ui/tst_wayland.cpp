@@ -1,0 +1,45 @@
+// The real windows on native Wayland, under a headless compositor that on-desktop.sh starts.
+#include "ui_test_support.h"
+
+#include <QGuiApplication>
+
+namespace zumo::test {
+namespace {
+
+using OnWayland = UiTest;
+
+// The compositor places and activates the windows. A headless one has no seat and activates none,
+// so menu shortcuts never fire: the player uses the pointer, and answers the box by key.
+TEST_F(OnWayland, playsFromTheLobbyThroughAnOfferAndBackWithTheDesignedClientAreas)
+{
+    ASSERT_TRUE(QGuiApplication::platformName().startsWith(QLatin1String("wayland")));
+    expectFrame(lobby(), QSize(288, 402));
+
+    click(label(lobby(), "lblNew"));
+    frmViewer *game = board();
+    ASSERT_NE(game, nullptr);
+    ASSERT_TRUE(waitUntilShown(game));
+    expectFrame(game, QSize(865, 581));
+
+    BoxScript boxes;
+    boxes.then(answer::pressEscape);
+    click(caseLabel(game, 24));
+    for (int i = 0; i < 6; ++i)
+        click(caseLabel(game, i));
+    ASSERT_EQ(boxes.seen().size(), 1u);
+    EXPECT_TRUE(boxes.seen()[0].text.startsWith(QStringLiteral("Ring... Ring... Ring...")));
+    EXPECT_EQ(game->state().stage, 2);
+    EXPECT_FALSE(caseLabel(game, 5)->isVisible());
+
+    menuItem(game, QStringLiteral("Return to Lobby"))->trigger();
+    ASSERT_NE(lobby(), nullptr);
+    ASSERT_TRUE(waitUntilShown(lobby()));
+    expectFrame(lobby(), QSize(288, 402));
+
+    click(label(lobby(), "lblExit"));
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(nav->current(), nullptr);
+}
+
+} // namespace
+} // namespace zumo::test
