@@ -1,17 +1,22 @@
 #!/bin/bash
 # Runs a test program on a desktop of its own and fails it on anything it prints on stderr beyond
 # Qt's debug and info messages:
-#   wayland          native Wayland, under a private headless Weston.
+#   wayland          native Wayland, under a private headless Weston;
+#   kde REGISTRAR    a private X server and session bus, as a KDE session with a dark colour
+#                    scheme (a private kdeglobals) and a global menu (the REGISTRAR program).
 # usage: on-desktop.sh wayland PROGRAM [ARGS...]
+#        on-desktop.sh kde REGISTRAR PROGRAM [ARGS...]
 # Exits 77 (ctest's skip) only where the desktop's servers are not installed.
 set -euo pipefail
 
 mode=${1:-}
 shift || true
+here=$(cd "$(dirname "$0")" && pwd)
 case $mode in
 wayland) servers=(weston) ;;
+kde) servers=(Xvfb dbus-run-session) ;;
 *)
-    echo "usage: $0 wayland PROGRAM [ARGS...]" >&2
+    echo "usage: $0 wayland|kde [REGISTRAR] PROGRAM [ARGS...]" >&2
     exit 2
     ;;
 esac
@@ -21,6 +26,10 @@ for server in "${servers[@]}"; do
         exit 77
     }
 done
+# A session bus of its own, which dbus-run-session ends with the script.
+if [ "$mode" = kde ] && [ -z "${ZUMO_PRIVATE_BUS:-}" ]; then
+    ZUMO_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$mode" "$@"
+fi
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zumo-desktop.XXXXXX")
 pids=()
@@ -37,7 +46,7 @@ export XDG_RUNTIME_DIR="$scratch/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # start NAME READY COMMAND...: runs COMMAND in the background until the script ends, and waits
-# up to 5 s for it to be ready (READY: a shell test, on its log for instance).
+# up to 5 s for it to be ready (READY: a shell condition, as a string).
 start() {
     local name=$1 ready=$2
     shift 2
@@ -64,6 +73,22 @@ wayland)
     # In a sanitizer build: libwayland-client and Mesa keep no frame pointers, so only a full
     # unwind names the Qt functions that tests/lsan.supp suppresses their leaks by.
     export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0"
+    ;;
+kde)
+    registrar=$1
+    shift
+    # -displayfd picks a free display and reports it, so parallel runs never collide.
+    start Xvfb '[ -s "$scratch/Xvfb.fd3" ]' \
+        Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24
+    export DISPLAY=":$(head -n 1 "$scratch/Xvfb.fd3")"
+    start registrar 'grep -q "^ready" "$scratch/registrar.log"' "$registrar"
+    mkdir "$scratch/config"
+    cp "$here/dark.kdeglobals" "$scratch/config/kdeglobals"
+    # What a KDE session sets, and what makes Qt read its colours from kdeglobals.
+    export XDG_CONFIG_HOME="$scratch/config" XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true \
+        KDE_SESSION_VERSION=5 QT_QPA_PLATFORM=xcb ZUMO_TEST_DARK_DESKTOP=1
+    # In a sanitizer build: libxkbcommon-x11 hands strndup() a bounded, unterminated buffer.
+    export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0"
     ;;
 esac
 

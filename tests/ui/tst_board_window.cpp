@@ -66,8 +66,8 @@ TEST_F(BoardWindow, paintsEachCaseAsADarkGreyBlockWithItsNumberInWhite)
     EXPECT_GE(brightest, 250) << "no white number at the top of the block";
 }
 
-// The board under today's light scheme and under a dark one: the same light face, read from the
-// pixels drawn.
+// The board under today's light scheme and under a dark one (in-process, or the desktop's own
+// under on-desktop.sh kde): the same light face, read from the pixels drawn.
 class BoardColours : public BoardWindow, public testing::WithParamInterface<bool>
 {
 protected:

@@ -134,8 +134,9 @@ void flushDeferredDeletes();
 // only the compositor activates a window (a headless one, with no seat, never does).
 bool waitUntilShown(QWidget *window);
 
-// A dark desktop scheme (Breeze Dark's colours) for the application while it lives; the scheme
-// before it comes back afterwards. Windows hear of either change as they would from the desktop.
+// A dark desktop scheme for the application while it lives (Breeze Dark's colours, or the
+// desktop's own under ZUMO_TEST_DARK_DESKTOP); the scheme before it comes back afterwards.
+// Windows hear of either change as they would from the desktop.
 class DarkScheme
 {
 public:
