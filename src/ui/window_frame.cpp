@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QWindow>
 
 namespace zumo {
 
@@ -51,6 +52,53 @@ private:
     QWidget &m_client;
 };
 
+// Qt 6.4's own Wayland title bar offers a maximise button whatever the window's flags say, and a
+// compositor that maximises a window holds it to the size it gave: a window that kept its fixed
+// size would lose its connection, and the player the game. So while maximised the window may grow;
+// its client area keeps its size and its place at the top left, since the layout is absolute.
+class MaximisedSafely final : public QObject
+{
+public:
+    explicit MaximisedSafely(QMainWindow &window)
+        : QObject(&window)
+        , m_window(window)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && m_window.windowHandle()) {
+            // The title bar's button asks the compositor at once: the limits must be gone before
+            // its answer, which already comes with the new size.
+            connect(m_window.windowHandle(), &QWindow::windowStateChanged, this,
+                &MaximisedSafely::mayGrow, Qt::UniqueConnection);
+        } else if (event->type() == QEvent::WindowStateChange && !isLarge(m_window.windowState())) {
+            // Only once the window system says the window is back: until then the compositor
+            // still holds it to the maximised size.
+            m_window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static bool isLarge(Qt::WindowStates state)
+    {
+        return state & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    }
+
+    void mayGrow(Qt::WindowState state)
+    {
+        if (!isLarge(state))
+            return;
+        m_window.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+
+    QMainWindow &m_window;
+};
+
 } // namespace
 
 void buildFrame(QMainWindow &window, design::ClientArea area)
@@ -71,6 +119,7 @@ void buildFrame(QMainWindow &window, design::ClientArea area)
     // A window that cannot grow offers no maximise button. X11 window managers read the flag;
     // Qt 6.4's own Wayland title bar draws the button whatever the flags say.
     window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    new MaximisedSafely(window); // a child of window
 }
 
 void createLabels(QWidget *client, std::span<const design::LabelDesign> designs)

@@ -31,6 +31,17 @@ TEST_F(OnWayland, playsFromTheLobbyThroughAnOfferAndBackWithTheDesignedClientAre
     EXPECT_EQ(game->state().stage, 2);
     EXPECT_FALSE(caseLabel(game, 5)->isVisible());
 
+    // What the maximise button of Qt's own title bar does: the compositor's size is taken, the
+    // client area stays where it was, and the connection (and the game) survives.
+    const QPoint client = game->centralWidget()->pos();
+    game->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game->width() > 865; }));
+    click(caseLabel(game, 6)); // drawn and committed at the new size
+    EXPECT_EQ(game->centralWidget()->pos(), client);
+    game->windowHandle()->setWindowStates(Qt::WindowNoState);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game->width() == 865; }));
+    expectFrame(game, QSize(865, 581));
+
     menuItem(game, QStringLiteral("Return to Lobby"))->trigger();
     ASSERT_NE(lobby(), nullptr);
     ASSERT_TRUE(waitUntilShown(lobby()));
