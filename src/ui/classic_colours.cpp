@@ -45,9 +45,8 @@ QPalette classicColours()
     // the colours the README's screenshots show.
     const QColor face(0xef, 0xef, 0xef);
     const QColor disabledText(0xbe, 0xbe, 0xbe);
-    // Drawn by the keyboard's focus mark inside a dark grey case block (0x404040). Qt's light
-    // highlight, 0x308cc6, reaches only 2.8 : 1 there; this lighter blue of its hue 3.4 : 1.
-    const QColor highlight(0x3d, 0x9a, 0xd8);
+    // The keyboard's focus mark lightens it where it would not stand out on a case block.
+    const QColor highlight(0x30, 0x8c, 0xc6);
 
     QPalette p;
     for (const auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {

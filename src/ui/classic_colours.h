@@ -13,8 +13,7 @@ double contrastRatio(const QColor &a, const QColor &b);
 // captions and the button text at least 4.5 : 1, the opened amounts' white fading below 2 : 1.
 bool designReadsOn(const QPalette &palette);
 
-// Only the roles the client area draws with, as Qt's own light palette has them, and a highlight
-// that shows on the dark grey case blocks.
+// Only the roles the client area draws with, as Qt's own light palette has them.
 QPalette classicColours();
 
 } // namespace zumo

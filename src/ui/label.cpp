@@ -1,6 +1,8 @@
 // Turning a label design into a QLabel: fonts with fallbacks, system and fixed colours, twips.
 #include "label.h"
 
+#include "classic_colours.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
@@ -204,8 +206,13 @@ void Label::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!m_focusMark || !hasFocus())
         return;
+    // A focus mark needs 3 : 1 against what it is drawn on; Qt's own light highlight falls just
+    // short of that on the dark grey case blocks, so it is lightened until it does not.
+    QColor mark = palette().color(QPalette::Highlight);
+    const QColor block = palette().color(backgroundRole());
+    for (int step = 0; step < 8 && contrastRatio(mark, block) < 3.0; ++step)
+        mark = mark.lighter(115);
     QPainter painter(this);
-    const QColor mark = palette().color(QPalette::Highlight);
     const QRect r = rect();
     const int w = FocusMarkWidth;
     painter.fillRect(QRect(r.left(), r.top(), r.width(), w), mark);
