@@ -42,22 +42,14 @@ bool designReadsOn(const QPalette &palette)
 QPalette classicColours()
 {
     // Qt's light palette, as the Fusion style gives it on a desktop without a scheme of its own:
-    // the colours the README's screenshots show.
-    const QColor face(0xef, 0xef, 0xef);
-    const QColor disabledText(0xbe, 0xbe, 0xbe);
-    // The keyboard's focus mark lightens it where it would not stand out on a case block.
-    const QColor highlight(0x30, 0x8c, 0xc6);
-
+    // the colours the README's screenshots show. The keyboard's focus mark lightens the highlight
+    // where it would not stand out on a case block.
     QPalette p;
-    for (const auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
-        const bool disabled = group == QPalette::Disabled;
-        p.setColor(group, QPalette::Window, face);
-        p.setColor(group, QPalette::Button, face);
-        p.setColor(group, QPalette::WindowText, disabled ? disabledText : QColor(Qt::black));
-        p.setColor(group, QPalette::ButtonText, disabled ? disabledText : QColor(Qt::black));
-        p.setColor(group, QPalette::Highlight, disabled ? QColor(0x91, 0x91, 0x91) : highlight);
-        p.setColor(group, QPalette::HighlightedText, Qt::white);
-    }
+    p.setColor(QPalette::Window, QColor(0xef, 0xef, 0xef));
+    p.setColor(QPalette::Button, QColor(0xef, 0xef, 0xef));
+    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
     return p;
 }
 

@@ -212,13 +212,10 @@ void Label::paintEvent(QPaintEvent *event)
     const QColor block = palette().color(backgroundRole());
     for (int step = 0; step < 8 && contrastRatio(mark, block) < 3.0; ++step)
         mark = mark.lighter(115);
-    QPainter painter(this);
-    const QRect r = rect();
     const int w = FocusMarkWidth;
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), w), mark);
-    painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), mark);
-    painter.fillRect(QRect(r.left(), r.top() + w, w, r.height() - 2 * w), mark);
-    painter.fillRect(QRect(r.right() - w + 1, r.top() + w, w, r.height() - 2 * w), mark);
+    QPainter painter(this);
+    painter.setClipRegion(QRegion(rect()) - QRegion(rect().adjusted(w, w, -w, -w)));
+    painter.fillRect(rect(), mark);
 }
 
 } // namespace zumo

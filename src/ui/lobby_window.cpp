@@ -11,6 +11,14 @@
 
 namespace zumo {
 
+namespace {
+
+// The click procedures of the command labels, indexed by LobbyCommand.
+constexpr std::array<void (frmMenu::*)(), 4> CommandClicks { &frmMenu::lblNew_Click,
+    &frmMenu::lblHelp_Click, &frmMenu::lblAbout_Click, &frmMenu::lblExit_Click };
+
+} // namespace
+
 frmMenu::frmMenu(Navigation &nav, const Environment &env, std::string &playerName)
     : m_nav(nav)
     , m_lobby(*this, env, playerName)
@@ -27,13 +35,10 @@ frmMenu::frmMenu(Navigation &nav, const Environment &env, std::string &playerNam
         // Focus from anywhere (assistive technology too) makes the command current, so that the
         // command announced is the one drawn large and the one Return runs.
         connect(label, &Label::focusReceived, this, [this, command] { commandMouseMove(command); });
+        connect(label, &Label::clicked, this, CommandClicks[i]);
         label->setPressable(true);
         m_commands[i] = label;
     }
-    connect(command(LobbyCommand::New), &Label::clicked, this, &frmMenu::lblNew_Click);
-    connect(command(LobbyCommand::Help), &Label::clicked, this, &frmMenu::lblHelp_Click);
-    connect(command(LobbyCommand::About), &Label::clicked, this, &frmMenu::lblAbout_Click);
-    connect(command(LobbyCommand::Exit), &Label::clicked, this, &frmMenu::lblExit_Click);
 
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("File"));
     mnuFile->addAction(QStringLiteral("New Game"), ctrl(Qt::Key_N), this, &frmMenu::lblNew_Click);
@@ -156,20 +161,8 @@ void frmMenu::moveCurrent(int by)
 
 void frmMenu::runCurrent()
 {
-    switch (m_lobby.highlighted().value_or(LobbyCommand::New)) {
-    case LobbyCommand::New:
-        lblNew_Click();
-        break;
-    case LobbyCommand::Help:
-        lblHelp_Click();
-        break;
-    case LobbyCommand::About:
-        lblAbout_Click();
-        break;
-    case LobbyCommand::Exit:
-        lblExit_Click();
-        break;
-    }
+    const auto current = m_lobby.highlighted().value_or(LobbyCommand::New);
+    (this->*CommandClicks[static_cast<std::size_t>(current)])(); // may unload the window
 }
 
 void frmMenu::syncFontSizes()

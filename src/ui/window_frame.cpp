@@ -16,12 +16,13 @@ namespace zumo {
 
 namespace {
 
-// Keeps a window's client area in the design's colours while the desktop's scheme changes.
-class DesignColours final : public QObject
+// What the frame keeps true for as long as the window lives, whatever the desktop does to it.
+class FrameKeeper final : public QObject
 {
 public:
-    DesignColours(QMainWindow &window, QWidget &client)
+    FrameKeeper(QMainWindow &window, QWidget &client)
         : QObject(&window)
+        , m_window(window)
         , m_client(client)
     {
         window.installEventFilter(this);
@@ -31,10 +32,29 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // Qt sends this to windows only, before the window passes the new palette on to its
-        // children: the client area is ready for it by then.
-        if (event->type() == QEvent::ApplicationPaletteChange)
+        switch (event->type()) {
+        case QEvent::ApplicationPaletteChange:
+            // Qt sends this to windows only, before the window passes the new palette on to its
+            // children: the client area is ready for it by then.
             followDesktopColours();
+            break;
+        case QEvent::Show:
+            // Qt 6.4's own Wayland title bar asks the compositor at once: the size limits must be
+            // gone before its answer, which already comes with the new size (mayGrow).
+            if (m_window.windowHandle()) {
+                connect(m_window.windowHandle(), &QWindow::windowStateChanged, this,
+                    &FrameKeeper::mayGrow, Qt::UniqueConnection);
+            }
+            break;
+        case QEvent::WindowStateChange:
+            // Only once the window system says the window is back: until then the compositor
+            // still holds it to the maximised size.
+            if (!isLarge(m_window.windowState()))
+                m_window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+            break;
+        default:
+            break;
+        }
         return QObject::eventFilter(watched, event);
     }
 
@@ -49,45 +69,15 @@ private:
             designReadsOn(QGuiApplication::palette()) ? QPalette() : classicColours());
     }
 
-    QWidget &m_client;
-};
-
-// Qt 6.4's own Wayland title bar offers a maximise button whatever the window's flags say, and a
-// compositor that maximises a window holds it to the size it gave: a window that kept its fixed
-// size would lose its connection, and the player the game. So while maximised the window may grow;
-// its client area keeps its size and its place at the top left, since the layout is absolute.
-class MaximisedSafely final : public QObject
-{
-public:
-    explicit MaximisedSafely(QMainWindow &window)
-        : QObject(&window)
-        , m_window(window)
-    {
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && m_window.windowHandle()) {
-            // The title bar's button asks the compositor at once: the limits must be gone before
-            // its answer, which already comes with the new size.
-            connect(m_window.windowHandle(), &QWindow::windowStateChanged, this,
-                &MaximisedSafely::mayGrow, Qt::UniqueConnection);
-        } else if (event->type() == QEvent::WindowStateChange && !isLarge(m_window.windowState())) {
-            // Only once the window system says the window is back: until then the compositor
-            // still holds it to the maximised size.
-            m_window.layout()->setSizeConstraint(QLayout::SetFixedSize);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
     static bool isLarge(Qt::WindowStates state)
     {
         return state & (Qt::WindowMaximized | Qt::WindowFullScreen);
     }
 
+    // Qt 6.4's own Wayland title bar offers a maximise button whatever the window's flags say,
+    // and a compositor that maximises a window holds it to the size it gave: a window that kept
+    // its fixed size would lose its connection, and the player the game. So while maximised the
+    // window may grow; its client area keeps its size and place, since the layout is absolute.
     void mayGrow(Qt::WindowState state)
     {
         if (!isLarge(state))
@@ -97,6 +87,7 @@ private:
     }
 
     QMainWindow &m_window;
+    QWidget &m_client;
 };
 
 } // namespace
@@ -110,7 +101,6 @@ void buildFrame(QMainWindow &window, design::ClientArea area)
     // desktop's dark one.
     client->setAutoFillBackground(true);
     window.setCentralWidget(client);
-    new DesignColours(window, *client); // a child of window
     // The menu bar's height depends on style and font: let the layout add it to the client area
     // rather than hard-coding it, and fix the window at that size.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -119,7 +109,7 @@ void buildFrame(QMainWindow &window, design::ClientArea area)
     // A window that cannot grow offers no maximise button. X11 window managers read the flag;
     // Qt 6.4's own Wayland title bar draws the button whatever the flags say.
     window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    new MaximisedSafely(window); // a child of window
+    new FrameKeeper(window, *client); // a child of window
 }
 
 void createLabels(QWidget *client, std::span<const design::LabelDesign> designs)
