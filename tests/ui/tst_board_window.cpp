@@ -17,13 +17,6 @@ protected:
         ASSERT_NE(newGame(), nullptr);
     }
     QLabel *task() const { return label(board(), "lblTask"); }
-    // Case 25 (holding $1) as the player's, then cases 1 to 6: the first offer opens.
-    void playFirstStage()
-    {
-        click(caseLabel(board(), 24));
-        for (int i = 0; i < 6; ++i)
-            click(caseLabel(board(), i));
-    }
 };
 
 TEST_F(BoardWindow, hasTheDesignedClientAreaBelowItsMenuBarCentredAndFixed)
@@ -155,7 +148,7 @@ TEST_F(BoardWindow, asksTheOfferInAPlainModalBoxWithYesDefaultOverTheEmptiedBoar
         taskWhileOpen = task()->text();
         answer::clickNo(box);
     });
-    playFirstStage();
+    playFirstStage(board());
 
     ASSERT_EQ(boxes.seen().size(), 1u);
     const SeenBox &offer = boxes.seen()[0];
@@ -187,7 +180,7 @@ TEST_P(BoardOfferAnswer, countsAsAcceptedOnlyForYes)
 {
     BoxScript boxes;
     boxes.then(GetParam().answer).then(answer::clickOk, GetParam().accepted ? 1 : 0); // "SOLD!"
-    playFirstStage();
+    playFirstStage(board());
     EXPECT_EQ(boxes.unused(), 0u);
     ASSERT_EQ(boxes.seen().size(), GetParam().accepted ? 2u : 1u);
     if (GetParam().accepted) {
@@ -226,7 +219,7 @@ TEST_P(BoardPlayerName, appearsLiterallyInTheOfferBox)
 {
     BoxScript boxes;
     boxes.then(answer::clickNo);
-    playFirstStage();
+    playFirstStage(board());
     ASSERT_EQ(boxes.seen().size(), 1u);
     const QString greeting = QStringLiteral("hmmm... %1... the banker")
                                  .arg(QString::fromUtf8(GetParam().player).toUpper());

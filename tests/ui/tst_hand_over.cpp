@@ -125,9 +125,7 @@ TEST_F(HandOver, returnToLobbyMidGameReadsTheNameAgainAndStartsEveryCommandAt18P
     EXPECT_TRUE(caseLabel(second, 4)->isVisible());
     BoxScript boxes;
     boxes.then(answer::clickNo);
-    click(caseLabel(second, 24));
-    for (int i = 0; i < 6; ++i)
-        click(caseLabel(second, i));
+    playFirstStage(second);
     ASSERT_EQ(boxes.seen().size(), 1u);
     EXPECT_TRUE(
         boxes.seen()[0].text.contains(QStringLiteral("hmmm... SECOND PLAYER... the banker")));

@@ -281,6 +281,13 @@ void UiTest::playToTheSlide(int ownCase, int refusals, BoxScript &boxes)
     EXPECT_EQ(boxes.unused(), 0u);
 }
 
+void UiTest::playFirstStage(frmViewer *b)
+{
+    click(caseLabel(b, 24));
+    for (int i = 0; i < 6; ++i)
+        click(caseLabel(b, i));
+}
+
 int UiTest::tickUntilHandOver(frmViewer *b)
 {
     int ticks = 0;

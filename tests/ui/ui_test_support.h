@@ -168,6 +168,8 @@ protected:
     // Chooses case ownCase, then opens the others in index order, refusing refusals offers and
     // accepting the next one if refusals < 8, until the slide begins.
     void playToTheSlide(int ownCase, int refusals, BoxScript &boxes);
+    // Case 25 (holding $1) as the player's, then cases 1 to 6: the first offer opens.
+    static void playFirstStage(frmViewer *board);
     // Calls the board's tick handler until the board hands over; the number of ticks it took.
     int tickUntilHandOver(frmViewer *board);
 
