@@ -12,6 +12,7 @@ using Keyboard = UiTest;
 
 TEST_F(Keyboard, playsAWholeGameFromTheLobbyWithKeysAloneWithTheFocusWhereThePlayerPutIt)
 {
+    BoxScript boxes; // fails any box that opens unasked
     // Real focus, which Qt reports to assistive technology as focus events and the focused state.
     QStringList focused;
     const auto recorder
@@ -50,7 +51,6 @@ TEST_F(Keyboard, playsAWholeGameFromTheLobbyWithKeysAloneWithTheFocusWhereThePla
 
     typeKey(b, Qt::Key_Return); // case 1 becomes the player's; the focus moves on to case 2
     EXPECT_EQ(b->state().chosenCase, 0);
-    BoxScript boxes;
     boxes.then(answer::pressReturn); // How to Play, over whichever case has the focus
     ctrlKey(b, Qt::Key_H);
     ASSERT_TRUE(QTest::qWaitForWindowActive(b));

@@ -120,7 +120,7 @@ TEST_P(LobbyInformation, opensOnePlainOkBoxWithTheTextAndLeavesTheLobbyAsItWas)
     EXPECT_TRUE(before->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(FromEachRoute, LobbyInformation,
+INSTANTIATE_TEST_SUITE_P(FromLabelMenuAndShortcut, LobbyInformation,
     testing::Values(
         Route { "HowToPlayLabel", [](frmMenu *w) { click(label(w, "lblHelp")); }, howToPlayText() },
         Route { "HowToPlayMenu",
@@ -131,15 +131,7 @@ INSTANTIATE_TEST_SUITE_P(FromEachRoute, LobbyInformation,
         Route { "AboutMenu",
             [](frmMenu *w) { menuItem(w, QStringLiteral("About the Game"))->trigger(); },
             aboutText() },
-        Route { "CtrlA", [](frmMenu *w) { ctrlKey(w, Qt::Key_A); }, aboutText() },
-        Route { "HowToPlayByKeys",
-            [](frmMenu *w) {
-                for (const Qt::Key k : { Qt::Key_Down, Qt::Key_Down, Qt::Key_Space })
-                    typeKey(w, k);
-            },
-            howToPlayText() },
-        Route {
-            "AboutPressed", [](frmMenu *w) { pressAction(label(w, "lblAbout")); }, aboutText() }),
+        Route { "CtrlA", [](frmMenu *w) { ctrlKey(w, Qt::Key_A); }, aboutText() }),
     rowName);
 
 class LobbyExit : public UiTest, public testing::WithParamInterface<Route>
@@ -157,18 +149,12 @@ TEST_P(LobbyExit, endsTheProgramAtOnceWithoutAnyBox)
     EXPECT_TRUE(was.isNull());
 }
 
-INSTANTIATE_TEST_SUITE_P(FromEachRoute, LobbyExit,
+INSTANTIATE_TEST_SUITE_P(FromLabelMenuShortcutAndFrame, LobbyExit,
     testing::Values(Route { "ExitLabel", [](frmMenu *w) { click(label(w, "lblExit")); }, {} },
         Route {
             "ExitMenu", [](frmMenu *w) { menuItem(w, QStringLiteral("Exit"))->trigger(); }, {} },
         Route { "CtrlX", [](frmMenu *w) { ctrlKey(w, Qt::Key_X); }, {} },
-        Route { "ClosingTheFrame", [](frmMenu *w) { w->close(); }, {} },
-        Route { "ExitByKeys",
-            [](frmMenu *w) {
-                for (const Qt::Key k : { Qt::Key_Tab, Qt::Key_Up, Qt::Key_Enter })
-                    typeKey(w, k);
-            },
-            {} }),
+        Route { "ClosingTheFrame", [](frmMenu *w) { w->close(); }, {} }),
     rowName);
 
 } // namespace
