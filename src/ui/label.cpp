@@ -44,8 +44,8 @@ QPalette::ColorRole systemRole(Colour colour)
 // the dark grey case blocks nothing else would show it. Logical pixels, so it scales with the window.
 constexpr int FocusMarkWidth = 2;
 
-// What assistive technology sees of a label: still a label named by its caption, and for the
-// labels the game acts on, a press action that clicks it.
+// What assistive technology sees of a label: named by its caption, and for the labels the game
+// acts on, a press action that clicks it.
 class AccessibleLabel final : public QAccessibleWidget
 {
 public:
@@ -53,6 +53,12 @@ public:
         : QAccessibleWidget(label, QAccessible::StaticText)
     { }
 
+    // Orca 43 never speaks a label's description, not even on focus, but does speak a button's:
+    // a label the player presses is a button to assistive technology, named by its caption still.
+    QAccessible::Role role() const override
+    {
+        return label()->pressable() ? QAccessible::Button : QAccessible::StaticText;
+    }
     QString text(QAccessible::Text t) const override
     {
         // Players and tools find the cases by their numbers.

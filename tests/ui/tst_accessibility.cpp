@@ -26,16 +26,18 @@ void collectTexts(QAccessibleInterface *a, QStringList &out)
 class Accessibility : public UiTest
 { };
 
-TEST_F(Accessibility, lobbyLabelsAreReadByTheirCaptionsAndOnlyTheCommandsCanBePressed)
+// What can be pressed is a button: the role Orca speaks a description for, and says "push button".
+TEST_F(Accessibility, lobbyLabelsAreReadByTheirCaptionsAndOnlyTheCommandsArePressableButtons)
 {
     for (const auto &d : design::LobbyLabels) {
         QLabel *l = label(lobby(), d.control);
         EXPECT_EQ(accessible(l, QAccessible::Name), fromView(d.Caption)) << d.control;
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(l);
-        EXPECT_EQ(a->role(), QAccessible::StaticText);
+        const bool command = d.control != "lblTitle";
+        EXPECT_EQ(a->role(), command ? QAccessible::Button : QAccessible::StaticText) << d.control;
         EXPECT_EQ(
             a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
-            d.control != "lblTitle")
+            command)
             << d.control;
     }
 }
@@ -48,6 +50,7 @@ TEST_F(Accessibility, caseAndValueLabelsSayWhatTheirColourAndPlaceShow)
     EXPECT_EQ(accessible(caseLabel(b, 12), QAccessible::Name), QStringLiteral("13"));
     EXPECT_EQ(
         accessible(caseLabel(b, 12), QAccessible::Description), QStringLiteral("Case 13, closed"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(caseLabel(b, 12))->role(), QAccessible::Button);
     EXPECT_EQ(accessible(valueLabel(b, 1), QAccessible::Name), QStringLiteral("$750,000"));
     EXPECT_EQ(
         accessible(valueLabel(b, 1), QAccessible::Description), QStringLiteral("Still in play"));
