@@ -1,6 +1,7 @@
 // The board window: forwards clicks and ticks to zumo::Board and redraws every label after each.
 #include "board_window.h"
 
+#include "announcer.h"
 #include "board/case_order.h"
 #include "board/descriptions.h"
 #include "label.h"
@@ -8,6 +9,7 @@
 #include "navigation.h"
 #include "window_frame.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -70,7 +72,11 @@ frmViewer::frmViewer(Navigation &nav, RandomSource &random, const std::string &p
     mnuHelp->addAction(
         QStringLiteral("About the Game"), ctrl(Qt::Key_A), this, &frmViewer::mnuAbout_Click);
 
+    m_announcer = new Announcer(client);
+    m_heard.emplace(); // the window before its load step: whatever the step writes is news
     dispatch([this] { m_board.Form_Load(); });
+    m_announcer->say(
+        QStringLiteral("Press Tab to reach the cases, and V to hear the amounts still in play."));
 }
 
 // Runs one event, then brings the view in line with the game, unless the event unloaded the
@@ -163,6 +169,10 @@ void frmViewer::handOver()
 void frmViewer::syncView()
 {
     const BoardState &s = m_board.state();
+    speakChanges(); // first what happened, then where the focus went
+    // Before any caption changes: a screen reader rejects the new name of the focused case as
+    // Qt 6.4 reports it, and would hear nothing of an opened case's amount.
+    keepFocusInPlay();
     m_syncing = true;
     for (int i = 0; i < CaseCount; ++i) {
         const CaseSlot &slot = s.lblCase[i];
@@ -183,7 +193,6 @@ void frmViewer::syncView()
     }
     m_lblTask->setText(QString::fromStdString(s.lblTask.Caption));
     m_syncing = false;
-    keepFocusInPlay();
 
     if (m_tmrMoveCase->interval() != s.tmrMoveCase.Interval)
         m_tmrMoveCase->setInterval(s.tmrMoveCase.Interval); // restarts a running timer
@@ -193,10 +202,26 @@ void frmViewer::syncView()
         m_tmrMoveCase->stop();
 }
 
+// What a sighted player saw change since the last view, said in words. Nothing is kept while no
+// assistive technology listens; one that starts listening mid-game hears from then on.
+void frmViewer::speakChanges()
+{
+    const BoardState &s = m_board.state();
+    if (!QAccessible::isActive()) {
+        m_heard.reset();
+        return;
+    }
+    if (m_heard) {
+        for (const std::string &heard : announcements(*m_heard, s))
+            m_announcer->say(QString::fromStdString(heard));
+    }
+    m_heard = s;
+}
+
 bool frmViewer::focusNextPrevChild(bool next)
 {
-    // Qt also comes here on its own when the focused case is hidden or disabled, in the middle of
-    // syncView: the focus is placed once every label is in line (keepFocusInPlay).
+    // Qt also comes here on its own when a focused case is hidden or disabled in the middle of
+    // syncView; but syncView has placed the focus before it touches any label (keepFocusInPlay).
     if (!m_syncing && !m_handedOver)
         moveFocus(next ? PlayKey::Right : PlayKey::Left); // in number order, as Right and Left
     return true;
@@ -205,14 +230,29 @@ bool frmViewer::focusNextPrevChild(bool next)
 void frmViewer::keyPressEvent(QKeyEvent *event)
 {
     const PlayKey key = m_handedOver ? PlayKey::None : playKey(*event);
-    const int focused = focusedCase();
-    if (key == PlayKey::Activate && focused >= 0) {
-        lblCase_Click(focused); // may unload the window: nothing may follow
-    } else if (key != PlayKey::None && key != PlayKey::Activate) {
+    switch (key) {
+    case PlayKey::Right:
+    case PlayKey::Left:
+    case PlayKey::Down:
+    case PlayKey::Up:
         moveFocus(key);
-    } else {
-        QMainWindow::keyPressEvent(event);
+        return;
+    case PlayKey::Activate:
+        if (const int focused = focusedCase(); focused >= 0) {
+            lblCase_Click(focused); // may unload the window: nothing may follow
+            return;
+        }
+        break;
+    case PlayKey::ReadAmounts:
+        if (m_keyboard) {
+            m_announcer->say(QString::fromStdString(amountsInPlay(m_board.state())));
+            return;
+        }
+        break;
+    case PlayKey::None:
+        break;
     }
+    QMainWindow::keyPressEvent(event);
 }
 
 void frmViewer::moveFocus(PlayKey move)

@@ -7,10 +7,12 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace zumo {
 
+class Announcer;
 class Label;
 class Navigation;
 
@@ -37,7 +39,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     // The keyboard, for a player without a mouse: Tab, Shift+Tab and the arrows move the focus
-    // through the cases in play; Return, Enter and Space click the focused case.
+    // through the cases in play; Return, Enter and Space click the focused case; V has the
+    // amounts still in play read out.
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -50,6 +53,7 @@ private:
 
     template<typename Event> void dispatch(Event &&event);
     void syncView();
+    void speakChanges();
     void handOver();
     void moveFocus(PlayKey move);
     void keepFocusInPlay();
@@ -61,6 +65,9 @@ private:
     std::array<Label *, CaseCount> m_lblValues {};
     Label *m_lblTask = nullptr;
     QTimer *m_tmrMoveCase = nullptr;
+    Announcer *m_announcer = nullptr;
+    // The board as a screen reader user last heard it; empty while no assistive technology listens.
+    std::optional<BoardState> m_heard;
     bool m_handedOver = false; // unloaded: no handler may touch the window any more
     bool m_keyboard = false; // the player has pressed a key that moves the focus
     bool m_syncing = false; // labels are being brought in line one by one

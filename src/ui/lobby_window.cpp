@@ -137,6 +137,7 @@ void frmMenu::keyPressEvent(QKeyEvent *event)
             break;
         }
         [[fallthrough]];
+    case PlayKey::ReadAmounts: // the lobby has none
     case PlayKey::None:
         QMainWindow::keyPressEvent(event);
         break;

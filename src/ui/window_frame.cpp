@@ -135,6 +135,8 @@ PlayKey playKey(const QKeyEvent &event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         return event.isAutoRepeat() ? PlayKey::None : PlayKey::Activate;
+    case Qt::Key_V:
+        return event.isAutoRepeat() ? PlayKey::None : PlayKey::ReadAmounts;
     default:
         return PlayKey::None;
     }

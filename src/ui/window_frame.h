@@ -25,7 +25,8 @@ inline QKeySequence ctrl(Qt::Key key)
 
 // What a key means to keyboard play in either window. Tab and Shift+Tab come the other way, through
 // focusNextPrevChild. A held Return is no key at all: a mouse cannot click case after case either.
-enum class PlayKey { None, Right, Left, Down, Up, Activate };
+// V asks what a glance at the value board tells: the amounts still in play.
+enum class PlayKey { None, Right, Left, Down, Up, Activate, ReadAmounts };
 PlayKey playKey(const QKeyEvent &event);
 
 } // namespace zumo

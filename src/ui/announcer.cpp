@@ -1,0 +1,74 @@
+#include "announcer.h"
+
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QTimer>
+
+namespace zumo {
+
+namespace {
+
+QAccessibleInterface *accessibleAnnouncement(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<Announcer *>(object), QAccessible::StatusBar);
+    if (object->isWidgetType() && qobject_cast<Announcer *>(object->parent()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+// Long enough for a reader to have asked for the notice's name, however busy the machine.
+constexpr int WithdrawAfterMs = 3000;
+
+} // namespace
+
+Announcer::Announcer(QWidget *parent)
+    : QWidget(parent)
+{
+    // Interfaces are cached per object, so the factory must be in place before either is asked.
+    static const bool accessible = [] {
+        QAccessible::installFactory(accessibleAnnouncement);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+
+    setObjectName(QStringLiteral("announcer"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    window()->installEventFilter(this);
+}
+
+void Announcer::say(const QString &message)
+{
+    if (message.isEmpty() || !QAccessible::isActive())
+        return;
+    m_waiting << message;
+    if (window()->isActiveWindow())
+        flush();
+}
+
+bool Announcer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_waiting.isEmpty())
+        flush();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Announcer::flush()
+{
+    // A notice of its own for every message: a reader asks for the name after the event, when the
+    // next message may already be out, and must still find this one.
+    for (const QString &message : std::as_const(m_waiting)) {
+        auto *notice = new QWidget(this);
+        notice->setAccessibleName(message);
+        notice->setFocusPolicy(Qt::NoFocus);
+        notice->setGeometry(0, 0, 0, 0);
+        notice->show();
+        // Gone once read, so that it does not linger where a reader reviews the window.
+        QTimer::singleShot(WithdrawAfterMs, notice, &QObject::deleteLater);
+    }
+    m_waiting.clear();
+}
+
+} // namespace zumo
