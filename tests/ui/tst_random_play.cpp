@@ -416,8 +416,8 @@ private:
             int weight;
         };
         // The five menu shortcuts, keys near them that must do nothing, and the keys of keyboard
-        // play: those that move the focus, and those that click what has it.
-        static const std::array<Key, 21> keys { {
+        // play: those that move the focus, those that click what has it, and V, which only speaks.
+        static const std::array<Key, 22> keys { {
             { Qt::Key_N, Qt::ControlModifier, "Ctrl+N", 14 },
             { Qt::Key_H, Qt::ControlModifier, "Ctrl+H", 20 },
             { Qt::Key_A, Qt::ControlModifier, "Ctrl+A", 20 },
@@ -439,6 +439,7 @@ private:
             { Qt::Key_Down, Qt::NoModifier, "Down", 3 },
             { Qt::Key_Left, Qt::NoModifier, "Left", 3 },
             { Qt::Key_Right, Qt::NoModifier, "Right", 3 },
+            { Qt::Key_V, Qt::NoModifier, "V", 3 },
         } };
         int total = 0;
         for (const Key &k : keys)
