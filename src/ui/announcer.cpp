@@ -1,3 +1,4 @@
+// Notices a screen reader reads the moment they appear, gone again soon after.
 #include "announcer.h"
 
 #include <QAccessibleWidget>
@@ -33,9 +34,7 @@ Announcer::Announcer(QWidget *parent)
     Q_UNUSED(accessible);
 
     setObjectName(QStringLiteral("announcer"));
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 0, 0);
+    setGeometry(0, 0, 0, 0); // nothing to draw, nothing to click; like any QWidget, no focus
     window()->installEventFilter(this);
 }
 
@@ -62,7 +61,6 @@ void Announcer::flush()
     for (const QString &message : std::as_const(m_waiting)) {
         auto *notice = new QWidget(this);
         notice->setAccessibleName(message);
-        notice->setFocusPolicy(Qt::NoFocus);
         notice->setGeometry(0, 0, 0, 0);
         notice->show();
         // Gone once read, so that it does not linger where a reader reviews the window.

@@ -17,9 +17,9 @@ class Announcer final : public QWidget
 public:
     explicit Announcer(QWidget *parent);
 
-    // Said as soon as the window is active, after what is already waiting. While a box holds the
-    // activation it waits: the window's own activation, when the box closes, would cut it off.
-    // Nothing happens while no assistive technology listens.
+    // Said as soon as the window is active, after what is already waiting: a notice in a window
+    // not yet shown is never read, and behind a box it would come before the reader says that
+    // the player is back in the window. Nothing happens while no assistive technology listens.
     void say(const QString &message);
 
 protected:
