@@ -5,8 +5,8 @@
 # build sets its own. Otherwise the last commit's time, so that every build of one commit agrees;
 # outside a git checkout (the source tarball), the changelog's newest entry, as dpkg does.
 if("$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
-    # Named as safe: git refuses a checkout owned by another user (a build under sudo), and this
-    # tree's own configuration is no less trusted than the build scripts cpack is about to run.
+    # This tree alone counts as safe: git refuses a checkout owned by another user (a build under
+    # sudo), and the tree's own git settings are no less trusted than the build scripts cpack runs.
     execute_process(
         COMMAND git -c safe.directory=${CPACK_ZUMO_SOURCE_DIR} -C ${CPACK_ZUMO_SOURCE_DIR}
                 log -1 --format=%ct
