@@ -1,5 +1,5 @@
 # The two commands a new machine needs are `make run` and `make test`; both install what is missing.
-.PHONY: deps run test test-asan bench package format format-check clean
+.PHONY: deps run test test-asan bench package repro-check format format-check clean
 
 EXE := zumo-or-no-zumo
 
@@ -31,6 +31,10 @@ bench: deps
 package: deps
 	cmake --preset release
 	scripts/check-deb build/release
+
+# Builds the .deb twice from clones of HEAD, in two unlike environments, and compares the bytes.
+repro-check: deps
+	scripts/check-repro
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -31,6 +31,10 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# One commit, one .deb: the file and member times come from the sources, not from the clock.
+# (Directory modes: CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS, in the top CMakeLists.txt.)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageDate.cmake)
+set(CPACK_ZUMO_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 # dpkg-shlibdeps names the Qt and C++ runtime packages from the libraries the binary really
 # links, with the versions the build saw. The fonts are loaded by name at run time, so no
 # tool can find them: the windows' label boxes are sized for exactly these two families.

@@ -11,8 +11,12 @@ float ClockRandom::secondsSinceMidnight()
     using namespace std::chrono;
     const auto now = system_clock::now();
     const std::time_t t = system_clock::to_time_t(now);
+    // std::localtime, not POSIX localtime_r or Windows' localtime_s: the standard call builds
+    // everywhere. Its result lives in storage shared by the whole program, so it is copied at
+    // once; only the UI thread reads the clock.
     std::tm local {};
-    localtime_r(&t, &local);
+    if (const std::tm *shared = std::localtime(&t))
+        local = *shared;
     const double fraction = duration<double>(now - system_clock::from_time_t(t)).count();
     return static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + fraction);
 }
