@@ -69,7 +69,7 @@ def hear(key, *expected, limit=30):
     # A key cuts off Orca's echo of the one before; nothing else may be cut off, by the game or by
     # Orca's reaction to it, since the player waited for every word.
     for t, done in said:
-        if not done and not re.fullmatch(r"\w+ ", t):
+        if not done and not re.fullmatch(r"[\w ]+ ", t):
             fail(f"cut off after {key}: {t!r}")
     return text
 
