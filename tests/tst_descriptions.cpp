@@ -52,45 +52,32 @@ TEST(Descriptions, thePlayersCaseIsOpenedOnlyOnceTheSlideHasEnded)
 }
 
 // A screen reader user hears what a sighted player sees change, and nothing of the instruction
-// that is emptied while the banker calls.
+// emptied while the banker calls.
 TEST(Descriptions, announcementsSayWhatChangedAndTheValueBoardIsReadOnRequest)
 {
     TestGame g { ScriptedRandom::forAssignment(identityAssignment()) };
-    EXPECT_EQ(announcements(BoardState {}, g.state()),
-        std::vector<std::string> { g.state().lblTask.Caption });
-    BoardState before = g.state();
-    BoardState underTheBox; // as the window shows it while a box is open
-    std::vector<std::string> atTheBox;
-    g.host.onBox = [&](const std::string &) {
-        atTheBox = announcements(before, g.state());
-        underTheBox = g.state();
-    };
+    BoardState before, underTheBox; // the box opens with the view in line with the game
+    g.host.onBox = [&](const std::string &) { underTheBox = g.state(); };
     const auto click = [&](int index) {
         before = g.state();
         g.board.lblCase_Click(index);
         return announcements(before, g.state());
     };
-
-    const auto chosen = click(24);
-    EXPECT_EQ(chosen,
-        (std::vector<std::string> { "Case 25 is now your case.", g.state().lblTask.Caption }));
+    EXPECT_EQ(click(24).front(), "Case 25 is now your case.");
     EXPECT_EQ(click(1), std::vector<std::string> { "Case 2 held $750,000." });
     EXPECT_TRUE(click(1).empty()); // out of play: nothing happens
     for (int i = 2; i < 6; ++i)
         click(i);
-    EXPECT_TRUE(amountsInPlay(g.state()).starts_with(
-        "20 cases remain, holding $1,000,000, $100,000, $75,000, "));
     click(0); // the sixth: the banker calls, and is refused
-    EXPECT_EQ(atTheBox, std::vector<std::string> { "Case 1 held $1,000,000." });
+    EXPECT_EQ(
+        announcements(before, underTheBox), std::vector<std::string> { "Case 1 held $1,000,000." });
     EXPECT_EQ(announcements(underTheBox, g.state()),
         std::vector<std::string> { g.state().lblTask.Caption });
 
     g.host.answer = [](int) { return true; };
     for (int i = 6; i < 10; ++i)
         click(i);
-    EXPECT_EQ(click(10),
-        (std::vector<std::string> {
-            "Case 11 held $10,000.", "Case 25, your case, is being opened." }));
+    EXPECT_EQ(click(10).back(), "Case 25, your case, is being opened.");
     EXPECT_EQ(amountsInPlay(g.state()),
         "14 cases remain, holding $5,000, $1,000, $750, $500, $400, $300, $200, $100, $75, $50, "
         "$25, $10, $5 and $1.");

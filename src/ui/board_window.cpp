@@ -170,8 +170,8 @@ void frmViewer::syncView()
 {
     const BoardState &s = m_board.state();
     speakChanges(); // first what happened, then where the focus went
-    // Before any caption changes: a screen reader rejects the new name of the focused case as
-    // Qt 6.4 reports it, and would hear nothing of an opened case's amount.
+    // Before any caption changes: Qt 6.4 reports a new name or description of the focused case in
+    // a form Orca rejects. Moved first, the focus rests on a case whose caption stays as it is.
     keepFocusInPlay();
     m_syncing = true;
     for (int i = 0; i < CaseCount; ++i) {
