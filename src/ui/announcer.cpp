@@ -18,8 +18,11 @@ QAccessibleInterface *accessibleAnnouncement(const QString &className, QObject *
     return nullptr;
 }
 
-// Long enough for a reader to have asked for the notice's name, however busy the machine.
-constexpr int WithdrawAfterMs = 3000;
+// Orca reads a notice's name when it gets round to the event, showing or not: so a notice is
+// hidden at once, not to linger where a reader reviews the window, but kept for many messages
+// more, since a busy reader may take seconds (3.6 s seen under a sanitizer) and a deleted notice
+// has no name.
+constexpr qsizetype KeptNotices = 16;
 
 } // namespace
 
@@ -63,10 +66,12 @@ void Announcer::flush()
         notice->setAccessibleName(message);
         notice->setGeometry(0, 0, 0, 0);
         notice->show();
-        // Gone once read, so that it does not linger where a reader reviews the window.
-        QTimer::singleShot(WithdrawAfterMs, notice, &QObject::deleteLater);
+        QTimer::singleShot(0, notice, &QWidget::hide);
     }
     m_waiting.clear();
+    const QObjectList notices = children(); // oldest first
+    for (qsizetype i = 0; i + KeptNotices < notices.size(); ++i)
+        delete notices[i];
 }
 
 } // namespace zumo

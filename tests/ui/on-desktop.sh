@@ -158,4 +158,8 @@ if grep -qv "${allowed[@]}" "$scratch/stderr"; then
     echo "FAIL: the program printed warnings (above)"
     [ "$status" -ne 0 ] || status=1
 fi
+# What Orca made of it all, for a failure to be understood: left where ctest ran the test.
+if [ "$mode" = orca ] && [ "$status" -ne 0 ]; then
+    cp "$scratch/orca.debug" orca-debug.log && echo "Orca's debug log: $PWD/orca-debug.log"
+fi
 exit "$status"
