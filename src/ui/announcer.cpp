@@ -1,4 +1,4 @@
-// Notices a screen reader reads the moment they appear, gone again soon after.
+// Notices a screen reader reads as they appear: what a sighted player sees happen, in words.
 #include "announcer.h"
 
 #include <QAccessibleWidget>
