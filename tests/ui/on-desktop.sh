@@ -106,11 +106,10 @@ orca)
     start_x
     export QT_QPA_PLATFORM=xcb
     # A first-time user's: no settings of anyone's, and no first-run dialog.
-    export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" \
-        XDG_DATA_HOME="$scratch/home/.local/share" XDG_CACHE_HOME="$scratch/home/.cache" \
-        GSETTINGS_BACKEND=memory
-    mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
-    start at-spi-bus '[ -S "$XDG_RUNTIME_DIR/at-spi/bus_0" ] || ls "$XDG_RUNTIME_DIR"/at-spi2-socket-* >/dev/null 2>&1' \
+    export HOME="$scratch/home" GSETTINGS_BACKEND=memory
+    unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
+    mkdir "$HOME"
+    start at-spi-bus '[ -S "$XDG_RUNTIME_DIR/at-spi/bus_0" ]' \
         /usr/libexec/at-spi-bus-launcher --launch-immediately
     # A synthesizer that writes down what it is given and takes its time to say it.
     export ZUMO_SPEECH_LOG="$scratch/speech.log" ZUMO_SPEECH_MS_PER_CHAR=10
@@ -120,16 +119,11 @@ printf 'said %s\\n' "\$1" >>"$ZUMO_SPEECH_LOG"
 sleep "\$(awk -v n=\${#1} 'BEGIN { print n * $ZUMO_SPEECH_MS_PER_CHAR / 1000 }')"
 printf 'done\\n' >>"$ZUMO_SPEECH_LOG"
 SAY
-    cat >"$scratch/speechd/speechd.conf" <<CONF
-AudioOutputMethod "libao"
-AddModule "log" "sd_generic" "log.conf"
-DefaultModule log
-CONF
-    cat >"$scratch/speechd/modules/log.conf" <<CONF
-GenericExecuteSynth "sh $scratch/speechd/say \'\$DATA\'"
-AddVoice "en" "MALE1" "log"
-GenericLanguage "en" "en" "utf-8"
-CONF
+    printf '%s\n' 'AudioOutputMethod "libao"' 'AddModule "log" "sd_generic" "log.conf"' \
+        'DefaultModule log' >"$scratch/speechd/speechd.conf"
+    printf '%s\n' "GenericExecuteSynth \"sh $scratch/speechd/say \\'\$DATA\\'\"" \
+        'AddVoice "en" "MALE1" "log"' 'GenericLanguage "en" "en" "utf-8"' \
+        >"$scratch/speechd/modules/log.conf"
     # No sound card: libao's null driver, or speech-dispatcher loads no module at all.
     echo default_driver=null >"$HOME/.libao"
     start speech-dispatcher '[ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ]' \
