@@ -2,6 +2,7 @@
 #include "../tests/support/scripted.h"
 
 #include <benchmark/benchmark.h>
+#include <string>
 
 using namespace zumo;
 

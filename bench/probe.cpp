@@ -14,12 +14,14 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <limits>
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace zumo::bench {

@@ -2,8 +2,12 @@
 #include "support/scripted.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
+#include <vector>
 
 using namespace zumo;
 

@@ -2,7 +2,11 @@
 #include "board/descriptions.h"
 #include "support/scripted.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 using namespace zumo;
 

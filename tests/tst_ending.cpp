@@ -1,7 +1,9 @@
 // The ending: the player's case slides into place tick by tick, opens, and the verdict is told.
 #include "support/scripted.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace zumo;
 

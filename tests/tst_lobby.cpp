@@ -2,7 +2,11 @@
 #include "shell/lobby.h"
 #include "shell/messages.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
 
 using namespace zumo;
 

@@ -3,7 +3,10 @@
 #include "support/scripted.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using namespace zumo;
 

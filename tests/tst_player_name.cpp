@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
+#include <string>
+#include <utility>
 
 using namespace zumo;
 

@@ -3,7 +3,13 @@
 #include "support/scripted.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 using namespace zumo;
 

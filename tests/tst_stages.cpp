@@ -2,6 +2,9 @@
 #include "support/scripted.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 using namespace zumo;
 

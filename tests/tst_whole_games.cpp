@@ -1,8 +1,13 @@
 // Whole games played through the board's events alone, every box checked word for word.
 #include "support/scripted.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 using namespace zumo;
 

@@ -3,6 +3,7 @@
 #include "numbers.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace zumo {
 

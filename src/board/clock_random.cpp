@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 
 namespace zumo {

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QTimer>
+#include <utility>
 
 namespace zumo {
 

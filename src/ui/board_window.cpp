@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <algorithm>
+#include <string_view>
 
 namespace zumo {
 

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <string_view>
 
 namespace zumo {
 

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <optional>
 
 namespace zumo {
 

@@ -6,6 +6,7 @@
 #include "lobby_window.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zumo {
 

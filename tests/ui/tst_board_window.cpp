@@ -3,7 +3,9 @@
 #include "ui/classic_colours.h"
 #include "ui_test_support.h"
 
+#include <algorithm>
 #include <optional>
+#include <string>
 
 namespace zumo::test {
 namespace {

@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <fstream>
+#include <iostream>
 #include <malloc.h>
 #include <map>
 #include <mutex>
+#include <string>
 #include <unordered_set>
 
 #if defined(__SANITIZE_ADDRESS__)

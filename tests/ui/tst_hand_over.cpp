@@ -3,6 +3,9 @@
 #include "ui_test_support.h"
 
 #include <QApplication>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace zumo::test {
 namespace {

@@ -1,6 +1,10 @@
 // Player names from the environment, however odd, greeted exactly and safely in the offer box.
 #include "ui_test_support.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace zumo::test {
 namespace {
 

@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QPainter>
+#include <array>
+#include <vector>
 
 namespace zumo::test {
 namespace {

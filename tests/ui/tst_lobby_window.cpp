@@ -2,6 +2,11 @@
 #include "shell/messages.h"
 #include "ui_test_support.h"
 
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace zumo::test {
 namespace {
 

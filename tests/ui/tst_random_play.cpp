@@ -13,10 +13,18 @@
 #include <QEventLoop>
 #include <QThread>
 #include <algorithm>
+#include <array>
 #include <bitset>
+#include <cstdint>
 #include <deque>
+#include <iostream>
+#include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace zumo::test {
 namespace {

@@ -20,6 +20,10 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace zumo::test {
 
