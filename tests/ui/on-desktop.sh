@@ -109,7 +109,8 @@ orca)
     export HOME="$scratch/home" GSETTINGS_BACKEND=memory
     unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
     mkdir "$HOME"
-    start at-spi-bus '[ -S "$XDG_RUNTIME_DIR/at-spi/bus_0" ]' \
+    # The launcher names the bus's socket after the display it serves.
+    start at-spi-bus '[ -S "$XDG_RUNTIME_DIR/at-spi/bus_${DISPLAY#:}" ]' \
         /usr/libexec/at-spi-bus-launcher --launch-immediately
     # A synthesizer that writes down what it is given and takes its time to say it.
     export ZUMO_SPEECH_LOG="$scratch/speech.log" ZUMO_SPEECH_MS_PER_CHAR=10
@@ -128,9 +129,20 @@ SAY
     echo default_driver=null >"$HOME/.libao"
     start speech-dispatcher '[ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ]' \
         speech-dispatcher --run-single --timeout 0 --config-dir "$scratch/speechd"
+    # A player's own screen reader may run on this machine, on their desktop: it stands in here
+    # as a process named orca, and must outlive the test. Orca refuses to start while another of
+    # the user's runs anywhere, and --replace would kill that one: this Orca, alone on a desktop
+    # of its own, is shown none by a pgrep of its own.
+    mkdir "$scratch/bin" "$scratch/players"
+    ln -s "$(command -v sleep)" "$scratch/players/orca"
+    start players-orca true "$scratch/players/orca" infinity
+    players_orca=${pids[-1]}
+    printf '#!/bin/sh\nexit 1\n' >"$scratch/bin/pgrep"
+    chmod +x "$scratch/bin/pgrep"
     # Orca's greeting is the sign that it listens to the desktop and speaks.
     start orca 'grep -q "^said Screen reader on" "$ZUMO_SPEECH_LOG" 2>/dev/null' \
-        orca --replace --debug-file "$scratch/orca.debug"
+        env PATH="$scratch/bin:$PATH" orca --debug-file "$scratch/orca.debug"
+    orca=${pids[-1]}
     # In a sanitizer build: Qt's accessibility bridge keeps no frame pointers, so only a full
     # unwind names the Qt function that tests/lsan.supp suppresses its leak by.
     export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0"
@@ -152,8 +164,18 @@ if grep -qv "${allowed[@]}" "$scratch/stderr"; then
     echo "FAIL: the program printed warnings (above)"
     [ "$status" -ne 0 ] || status=1
 fi
-# What Orca made of it all, for a failure to be understood: left where ctest ran the test.
+if [ "$mode" = orca ]; then
+    if [ "$(cat "/proc/$players_orca/comm" 2>/dev/null)" = orca ]; then
+        echo "The player's own orca (pid $players_orca) ran throughout."
+    else
+        echo "FAIL: the player's own orca (pid $players_orca) did not outlive the test"
+        status=1
+    fi
+fi
+# What Orca made of it all, for a failure to be understood: left where ctest ran the test, once
+# Orca has ended and written out what it held back.
 if [ "$mode" = orca ] && [ "$status" -ne 0 ]; then
+    kill "$orca" && wait "$orca" || true
     cp "$scratch/orca.debug" orca-debug.log && echo "Orca's debug log: $PWD/orca-debug.log"
 fi
 exit "$status"
