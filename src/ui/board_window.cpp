@@ -282,15 +282,13 @@ void frmViewer::keepFocusInPlay()
     if (!m_keyboard)
         return;
     const BoardState &s = m_board.state();
-    for (int i = 0; i < CaseCount; ++i)
-        m_lblCase[i]->setFocusPolicy(inPlay(s, i) ? Qt::TabFocus : Qt::NoFocus);
     const int at = focusedCase();
     if (at < 0 || inPlay(s, at))
         return;
     if (const int next = nextCaseInPlay(s, at, +1); next >= 0)
         m_lblCase[next]->setFocus(Qt::TabFocusReason);
     else
-        m_lblCase[at]->clearFocus();
+        centralWidget()->setFocus(); // where it rests before the first key
 }
 
 int frmViewer::focusedCase() const

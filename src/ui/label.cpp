@@ -60,6 +60,16 @@ public:
     {
         return label()->pressable() ? QAccessible::Button : QAccessible::StaticText;
     }
+    // A window moves the keyboard focus onto its pressable labels itself, so they need no focus
+    // policy, and must have none: Qt 6.8 gives a QLabel that can take the focus a text control,
+    // which reports each new caption as an edit of a text interface the label does not have, and
+    // Qt's bridge warns of every one.
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = label()->pressable();
+        return s;
+    }
     QString text(QAccessible::Text t) const override
     {
         // Players and tools find the cases by their numbers.

@@ -21,7 +21,8 @@ public:
     // twips; rounded to whole pixels
     void setBox(float left, float top, float width, float height);
 
-    // Offers assistive technology a press action that clicks the label.
+    // Offers assistive technology a press action that clicks the label, and says that it takes
+    // the focus (which only the window gives it: a label has no focus policy).
     void setPressable(bool pressable) { m_pressable = pressable; }
     bool pressable() const { return m_pressable; }
     // The click a mouse would make, for assistive technology: run from the event loop, and only if

@@ -153,8 +153,6 @@ void frmMenu::moveCurrent(int by)
     if (!m_keyboard) {
         // Keyboard play is the player's choice: until now no command took the focus.
         m_keyboard = true;
-        for (Label *label : m_commands)
-            label->setFocusPolicy(Qt::TabFocus);
     } else if (current) {
         next = static_cast<LobbyCommand>((static_cast<int>(*current) + by + count) % count);
     }

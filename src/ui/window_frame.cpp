@@ -96,11 +96,17 @@ void buildFrame(QMainWindow &window, design::ClientArea area)
 {
     window.setWindowTitle(toQString(GameTitle));
     auto *client = new QWidget(&window);
+    client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(design::pixels(area.Width), design::pixels(area.Height));
     // Transparent labels show the client area, not the window behind it, whose face may be the
     // desktop's dark one.
     client->setAutoFillBackground(true);
     window.setCentralWidget(client);
+    // The client area holds the keyboard focus, drawing nothing, until a key moves it onto a
+    // label. Orca 48 sees each key as the program does, not before it, and while its focus is on
+    // a window it takes whatever has the focus after the key as focused all along, and says
+    // nothing of it: the first label a player tabbed to went unspoken.
+    client->setFocus();
     // The menu bar's height depends on style and font: let the layout add it to the client area
     // rather than hard-coding it, and fix the window at that size.
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);

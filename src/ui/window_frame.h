@@ -11,8 +11,8 @@ class QKeyEvent;
 
 namespace zumo {
 
-// Gives window a central widget exactly area big below the menu bar, fixes the window at that
-// size and titles it with the game title.
+// Gives window a central widget exactly area big below the menu bar, which holds the keyboard
+// focus until a label takes it; fixes the window at that size and titles it with the game title.
 void buildFrame(QMainWindow &window, design::ClientArea area);
 // One Label per design, children of client, named after their controls.
 void createLabels(QWidget *client, std::span<const design::LabelDesign> designs);
