@@ -60,10 +60,7 @@ public:
     {
         return label()->pressable() ? QAccessible::Button : QAccessible::StaticText;
     }
-    // A window moves the keyboard focus onto its pressable labels itself, so they need no focus
-    // policy, and must have none: Qt 6.8 gives a QLabel that can take the focus a text control,
-    // which reports each new caption as an edit of a text interface the label does not have, and
-    // Qt's bridge warns of every one.
+    // Focusable, though it has no focus policy: the window puts the focus there (see Label).
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
@@ -214,7 +211,7 @@ void Label::press()
 
 void Label::focusInEvent(QFocusEvent *event)
 {
-    QLabel::focusInEvent(event);
+    QFrame::focusInEvent(event); // not QLabel's, which makes a text control (see Label)
     Q_EMIT focusReceived();
 }
 

@@ -7,6 +7,11 @@
 
 namespace zumo {
 
+// A caption is never selected or edited, so a label never gets the text control QLabel keeps for
+// that: the control reports each new caption to assistive technology as an edit of a text the
+// label does not offer, which Qt 6.8's bridge rejects with a warning. QLabel makes one on focus,
+// and, in Qt 6.8, whenever the label has a focus policy: a window moves the focus onto its labels
+// itself, so they have none.
 class Label final : public QLabel
 {
     Q_OBJECT
@@ -22,7 +27,7 @@ public:
     void setBox(float left, float top, float width, float height);
 
     // Offers assistive technology a press action that clicks the label, and says that it takes
-    // the focus (which only the window gives it: a label has no focus policy).
+    // the focus.
     void setPressable(bool pressable) { m_pressable = pressable; }
     bool pressable() const { return m_pressable; }
     // The click a mouse would make, for assistive technology: run from the event loop, and only if
