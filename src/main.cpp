@@ -3,6 +3,7 @@
 #include "shell/player_name.h"
 #include "ui/board_window.h"
 #include "ui/navigator.h"
+#include "ui/release.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -19,8 +20,11 @@ namespace {
 // fallback lists, FreeType faces, shaping plans, glyphs) was most of New Game's first frame
 // (docs/PERFORMANCE.md). Drawing one board off screen leaves all of that in Qt's process-wide
 // caches, where the first real board finds it. The board is never shown and dies here.
+// Assistive technology hears nothing of that board: a screen reader would ask after its labels
+// long after they are gone.
 void prepareBoard(zumo::Navigation &nav, zumo::RandomSource &random)
 {
+    const zumo::Unheard unheard;
     const std::string noName;
     zumo::frmViewer board(nav, random, noName);
     board.adjustSize();
@@ -58,5 +62,7 @@ int main(int argc, char *argv[])
             QObject::disconnect(idle);
             QTimer::singleShot(0, &app, [&] { prepareBoard(navigator, random); });
         });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    zumo::releaseAll();
+    return status;
 }

@@ -4,6 +4,7 @@
 #include "board_window.h"
 #include "desktop.h"
 #include "lobby_window.h"
+#include "release.h"
 
 #include <algorithm>
 #include <utility>
@@ -67,7 +68,7 @@ void Navigator::unload(QMainWindow *window)
     window->hide();
     // Deferred: the window may be running the handler that called us, or have a box of its own in
     // exec() further down the stack.
-    window->deleteLater();
+    release(*window);
     std::erase_if(m_unloading, [](const QPointer<QMainWindow> &w) { return w.isNull(); });
     m_unloading.emplace_back(window);
 }

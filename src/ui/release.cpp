@@ -1,0 +1,77 @@
+// Deleting what the player has left: at once, or once a screen reader has caught up with it.
+#include "release.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace zumo {
+
+namespace {
+
+// Long enough for a screen reader to get through the events of a window's going (3.6 s was seen
+// under a sanitizer), short enough to hold no more than a box or two.
+constexpr std::chrono::seconds Linger { 10 };
+
+std::vector<QPointer<QWidget>> &held()
+{
+    static std::vector<QPointer<QWidget>> widgets; // emptied by releaseAll, before Qt goes
+    return widgets;
+}
+
+// The handler an Unheard replaced, to put back; Unheards nest.
+QAccessible::UpdateHandler heard = nullptr;
+int unheardDepth = 0;
+
+void deleteUnheard(QWidget *widget)
+{
+    const Unheard unheard;
+    delete widget;
+}
+
+} // namespace
+
+Unheard::Unheard()
+{
+    const QAccessible::UpdateHandler before
+        = QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
+    if (unheardDepth++ == 0)
+        heard = before;
+}
+
+Unheard::~Unheard()
+{
+    if (--unheardDepth == 0)
+        QAccessible::installUpdateHandler(heard);
+}
+
+void release(QWidget &widget)
+{
+    if (!QAccessible::isActive()) {
+        widget.deleteLater();
+        return;
+    }
+    std::erase_if(held(), [](const QPointer<QWidget> &w) { return w.isNull(); });
+    held().emplace_back(&widget);
+    QTimer::singleShot(Linger, qApp, [kept = QPointer<QWidget>(&widget)] {
+        if (kept)
+            deleteUnheard(kept.data());
+    });
+}
+
+void releaseAll()
+{
+    std::vector<QPointer<QWidget>> widgets;
+    widgets.swap(held());
+    for (const QPointer<QWidget> &w : widgets) {
+        if (w)
+            deleteUnheard(w.data());
+    }
+}
+
+} // namespace zumo
