@@ -6,10 +6,8 @@
 
 namespace zumo {
 
-// A child of a window that draws nothing, takes no focus and no click. Qt 6.4 offers no way to
-// speak on a program's own initiative (no announcement event, no live regions), but Orca 43 reads
-// a notification the moment it becomes showing: the message is said by showing one, inside a
-// status bar, which makes Orca read the message alone, without a role word.
+// A child of a window that draws nothing, takes no focus and no click, and hands each message to
+// assistive technology: as Qt's announcement where Qt has one (6.8), else as a notice of its own.
 class Announcer final : public QWidget
 {
     Q_OBJECT
@@ -17,18 +15,21 @@ class Announcer final : public QWidget
 public:
     explicit Announcer(QWidget *parent);
 
-    // Said as soon as the window is active, after what is already waiting: a notice in a window
-    // not yet shown is never read, and behind a box it would come before the reader says that
-    // the player is back in the window. Nothing happens while no assistive technology listens.
+    // Said once the window is active and its focus in place, after what is already waiting: a
+    // reader says a message as it comes and cuts it short for a focus change that comes later,
+    // and a message in a window not yet shown is never read. Nothing happens while no assistive
+    // technology listens.
     void say(const QString &message);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // What is said next waits instead for the box about to open over the window, and comes after
+    // the reader has said the box: said before, a message was cut short by the box.
+    void awaitBox() { m_awaitingBox = true; }
 
 private:
+    void windowFocused(const QWindow *window);
     void flush();
 
     QStringList m_waiting;
+    bool m_awaitingBox = false;
 };
 
 } // namespace zumo
