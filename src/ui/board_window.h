@@ -39,10 +39,11 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     // The keyboard, for a player without a mouse: Tab, Shift+Tab and the arrows move the focus
-    // through the cases in play; Return, Enter and Space click the focused case; V has the
+    // through the cases in play; Return, Enter and Space, let go, click the focused case; V has the
     // amounts still in play read out.
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     // BoardHost. Each box opens with every label in line with the game. No hand-over can happen
@@ -71,6 +72,7 @@ private:
     bool m_handedOver = false; // unloaded: no handler may touch the window any more
     bool m_keyboard = false; // the player has pressed a key that moves the focus
     bool m_syncing = false; // labels are being brought in line one by one
+    HeldKey m_activating; // Return, Enter or Space on a case, until it is let go
 };
 
 } // namespace zumo

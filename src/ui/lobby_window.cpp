@@ -134,7 +134,7 @@ void frmMenu::keyPressEvent(QKeyEvent *event)
         break;
     case PlayKey::Activate:
         if (m_keyboard) {
-            runCurrent(); // may unload the window: nothing may follow
+            m_activating.press(*event);
             break;
         }
         [[fallthrough]];
@@ -143,6 +143,15 @@ void frmMenu::keyPressEvent(QKeyEvent *event)
         QMainWindow::keyPressEvent(event);
         break;
     }
+}
+
+void frmMenu::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!m_handedOver && m_keyboard && m_activating.release(*event)) {
+        runCurrent(); // may unload the window: nothing may follow
+        return;
+    }
+    QMainWindow::keyReleaseEvent(event);
 }
 
 void frmMenu::moveCurrent(int by)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/lobby.h"
+#include "window_frame.h"
 
 #include <QMainWindow>
 #include <array>
@@ -30,9 +31,10 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     // The keyboard, for a player without a mouse: Tab, Shift+Tab, Up and Down make another command
-    // current, drawn as the pointer draws it; Return, Enter and Space run it.
+    // current, drawn as the pointer draws it; Return, Enter and Space, let go, run it.
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void startGame() override;
@@ -51,6 +53,7 @@ private:
     std::array<Label *, 4> m_commands {}; // indexed by LobbyCommand
     bool m_handedOver = false; // unloaded: no handler may touch the window any more
     bool m_keyboard = false; // the player has pressed a key that moves the focus
+    HeldKey m_activating; // Return, Enter or Space on the current command, until it is let go
 };
 
 } // namespace zumo

@@ -148,4 +148,18 @@ PlayKey playKey(const QKeyEvent &event)
     }
 }
 
+void HeldKey::press(const QKeyEvent &event)
+{
+    if (!event.isAutoRepeat())
+        m_key = event.key();
+}
+
+bool HeldKey::release(const QKeyEvent &event)
+{
+    if (event.isAutoRepeat() || event.key() != m_key || m_key == 0)
+        return false;
+    m_key = 0;
+    return true;
+}
+
 } // namespace zumo

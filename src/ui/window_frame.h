@@ -29,4 +29,19 @@ inline QKeySequence ctrl(Qt::Key key)
 enum class PlayKey { None, Right, Left, Down, Up, Activate, ReadAmounts };
 PlayKey playKey(const QKeyEvent &event);
 
+// A key that acts does so when it is let go, as a mouse button clicks when it is released. A
+// screen reader that hears keys alongside the program, not before it (Orca 48 on X11), takes the
+// key with the window as it was; a box the key brings up is not cut short by the echo of the key.
+class HeldKey
+{
+public:
+    // The key goes down: it will act when this key comes up.
+    void press(const QKeyEvent &event);
+    // True once, when the key that went down comes up.
+    bool release(const QKeyEvent &event);
+
+private:
+    int m_key = 0;
+};
+
 } // namespace zumo
