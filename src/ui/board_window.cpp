@@ -143,6 +143,7 @@ void frmViewer::closeEvent(QCloseEvent *event)
 
 bool frmViewer::askYesNo(const std::string &prompt)
 {
+    m_announcer->awaitBox(); // "Case 7 held $50." after the offer, not cut short by it
     syncView(); // the opened case gone and the instruction empty behind the offer
     MessageBoxes boxes;
     return boxes.askYesNo(prompt);
@@ -150,6 +151,7 @@ bool frmViewer::askYesNo(const std::string &prompt)
 
 void frmViewer::tell(const std::string &prompt)
 {
+    m_announcer->awaitBox();
     syncView(); // also stops the timer before the closing message, and shows the opened case
     MessageBoxes boxes;
     boxes.tell(prompt);
@@ -170,10 +172,12 @@ void frmViewer::handOver()
 void frmViewer::syncView()
 {
     const BoardState &s = m_board.state();
-    speakChanges(); // first what happened, then where the focus went
     // Before any caption changes: Qt 6.4 reports a new name or description of the focused case in
     // a form Orca rejects. Moved first, the focus rests on a case whose caption stays as it is.
     keepFocusInPlay();
+    // Then what happened: a reader says a focus change before a message that came first, or cuts
+    // the message short for it (Orca 48), so the message comes second everywhere.
+    speakChanges();
     m_syncing = true;
     for (int i = 0; i < CaseCount; ++i) {
         const CaseSlot &slot = s.lblCase[i];
@@ -239,8 +243,8 @@ void frmViewer::keyPressEvent(QKeyEvent *event)
         moveFocus(key);
         return;
     case PlayKey::Activate:
-        if (const int focused = focusedCase(); focused >= 0) {
-            lblCase_Click(focused); // may unload the window: nothing may follow
+        if (focusedCase() >= 0) {
+            m_activating.press(*event);
             return;
         }
         break;
@@ -254,6 +258,17 @@ void frmViewer::keyPressEvent(QKeyEvent *event)
         break;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void frmViewer::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!m_handedOver && m_activating.release(*event)) {
+        if (const int focused = focusedCase(); focused >= 0) {
+            lblCase_Click(focused); // may unload the window: nothing may follow
+            return;
+        }
+    }
+    QMainWindow::keyReleaseEvent(event);
 }
 
 void frmViewer::moveFocus(PlayKey move)

@@ -7,9 +7,9 @@
 
 namespace zumo {
 
-// Each box is a parentless QMessageBox on the stack of the call: a window unloaded while the box
-// is open can neither delete it nor be needed by it. Callers guard themselves after every call
-// (QPointer), since timers keep firing inside the box's event loop.
+// Each box is a parentless QMessageBox owned by the call, which releases it: a window unloaded
+// while the box is open can neither delete it nor be needed by it. Callers guard themselves after
+// every call (QPointer), since timers keep firing inside the box's event loop.
 class MessageBoxes final : public MessageSink
 {
 public:

@@ -112,7 +112,7 @@ TEST_F(Accessibility, messageBoxesAreReadWithTheirTitleAndText)
         QTest::keyClick(&box, Qt::Key_Return);
     });
     ctrlKey(lobby(), Qt::Key_A);
-    EXPECT_EQ(title, QStringLiteral("Zumo or No Zumo"));
+    EXPECT_EQ(title, QStringLiteral("Zumo or No Zumo. ") + fromView(aboutText()));
     EXPECT_TRUE(heard.contains(fromView(aboutText())))
         << heard.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(heard.contains(QStringLiteral("OK")));
