@@ -160,6 +160,9 @@ allowed=(-e '^qt-debug: ' -e '^qt-info: ')
 # Qt's bridge gives the screen reader 100 ms to take each key first; when Orca is busier than
 # that (speaking, or with a sanitizer build), Qt warns and delivers the key itself, as it would have.
 [ "$mode" != orca ] || allowed+=(-e '^qt-warning: QSpiApplication::keyEventError .*NoReply')
+# Orca 48 asks every program for "window:destroy" events, which Qt 6.8's bridge does not know and
+# says so, once, as Orca starts listening: a word on Orca's request, not on anything the program does.
+[ "$mode" != orca ] || allowed+=(-e '^qt-warning: qt.accessibility.atspi: Subscription string not handled: "Window:Destroy:"$')
 if grep -qv "${allowed[@]}" "$scratch/stderr"; then
     echo "FAIL: the program printed warnings (above)"
     [ "$status" -ne 0 ] || status=1
@@ -173,9 +176,10 @@ if [ "$mode" = orca ]; then
     fi
 fi
 # What Orca made of it all, for a failure to be understood: left where ctest ran the test, once
-# Orca has ended and written out what it held back.
+# Orca has written out what it held back, which it does when it ends (Orca 48 does on SIGTERM).
 if [ "$mode" = orca ] && [ "$status" -ne 0 ]; then
-    kill "$orca" && wait "$orca" || true
+    kill "$orca"
+    for _ in $(seq 50); do kill -0 "$orca" 2>/dev/null && sleep 0.1; done
     cp "$scratch/orca.debug" orca-debug.log && echo "Orca's debug log: $PWD/orca-debug.log"
 fi
 exit "$status"
