@@ -36,11 +36,16 @@ package: deps
 repro-check: deps
 	scripts/check-repro
 
+# The sources git knows; an empty list (no git, or not a checkout) stops the target rather than
+# pass it. Debian 12's clang-format is 14 and Debian 13's 19, with no version on both: the code is
+# written so that both leave it as it is.
+SOURCES = files=$$(git ls-files '*.cpp' '*.h') && [ -n "$$files" ]
+
 format:
-	clang-format -i $$(git ls-files '*.cpp' '*.h')
+	@$(SOURCES) && clang-format -i $$files
 
 format-check:
-	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
+	@$(SOURCES) && clang-format --version && clang-format --dry-run -Werror $$files
 
 clean:
 	rm -rf build

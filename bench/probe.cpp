@@ -135,8 +135,8 @@ private:
             return;
         if (auto *box = qobject_cast<QMessageBox *>(window); box && box != m_answering) {
             m_answering = box;
-            QMetaObject::invokeMethod(
-                this, [this, box] { answer(box); }, Qt::QueuedConnection);
+            const auto answerLater = [this, box] { answer(box); };
+            QMetaObject::invokeMethod(this, answerLater, Qt::QueuedConnection);
             return;
         }
         if (!m_awaitedWindow || !m_awaitedWindow(window))

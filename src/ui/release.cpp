@@ -28,6 +28,9 @@ std::vector<QPointer<QWidget>> &held()
 QAccessible::UpdateHandler heard = nullptr;
 int unheardDepth = 0;
 
+void hearNothing(QAccessibleEvent *)
+{ }
+
 void deleteUnheard(QWidget *widget)
 {
     const Unheard unheard;
@@ -38,8 +41,7 @@ void deleteUnheard(QWidget *widget)
 
 Unheard::Unheard()
 {
-    const QAccessible::UpdateHandler before
-        = QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
+    const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(hearNothing);
     if (unheardDepth++ == 0)
         heard = before;
 }

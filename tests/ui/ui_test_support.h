@@ -69,7 +69,7 @@ const Answer clickNo
 const Answer clickOk
     = [](QMessageBox &box) { QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton); };
 const Answer closeByFrame = [](QMessageBox &box) { box.close(); };
-const Answer leaveOpen = [](QMessageBox &) {}; // until another box opens above it and closes again
+const Answer leaveOpen = [](QMessageBox &) { /* until another box opens above and closes again */ };
 } // namespace answer
 
 // Answers modal message boxes, in the order they become the active modal widget, from inside
