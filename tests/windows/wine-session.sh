@@ -1,0 +1,107 @@
+# What a test of the Windows program under Wine needs: an X server and a Wine prefix of its own,
+# and on exit the end of both, and of nothing else. Sourced by the tests, with bash.
+#
+# After start_session: DISPLAY, WINEPREFIX and $scratch (a folder removed on exit) are set.
+# USER, when set before, is whom Wine takes the player for: it becomes Windows' USERNAME.
+
+for tool in Xvfb xdotool wine wineboot wineserver import; do
+    command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
+done
+
+# No debug chatter, no offer to download Mono or Gecko, and no copying of the prefix's Start menu
+# into the real desktop's menus (winemenubuilder).
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/zumo-wine.XXXXXX")
+xvfb_pid=''
+end_session() {
+    # This prefix's server takes every Windows process of the prefix with it.
+    [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap end_session EXIT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+start_session() {
+    # -displayfd picks a free display and reports it, so parallel test runs never collide.
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$scratch/display" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$scratch/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$scratch/display" ] || { echo "skip: Xvfb did not start"; exit 77; }
+    export DISPLAY=":$(head -n 1 "$scratch/display")"
+
+    export WINEPREFIX=$scratch/prefix
+    wineboot --init >/dev/null 2>&1 || fail "wineboot could not make a Wine prefix"
+    # The design's font families under their own names, as a Windows machine has them, from
+    # Debian's metric twins; and Tahoma, the face Wine gives menus and boxes, which it lacks.
+    # (FontSubstitutes would not do: Qt lists the fonts, it does not ask GDI for a name.)
+    local family
+    for family in "Arial=Liberation Sans" "Comic Sans MS=Comic Neue" "Tahoma=Liberation Sans"; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${family%%=*}" /t REG_SZ \
+            /d "${family#*=}" /f >/dev/null 2>&1 || fail "could not name the font ${family%%=*}"
+    done
+    wineserver --wait
+}
+
+# set_dpi DPI: the scaling Windows' display settings set, 96 being 100 %; for programs started after.
+set_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
+# game_windows: one line per visible window titled as the game's: ID WIDTH HEIGHT X Y. Without a
+# window manager an X window is the Windows client area alone: menu bar and client, no frame.
+game_windows() {
+    local ids id
+    # A window destroyed during the search is an X error that ends xdotool: then search again.
+    for _ in 1 2 3 4 5; do
+        ids=$(xdotool search --onlyvisible --name '^Zumo or No Zumo$' 2>"$scratch/search.err") ||
+            true
+        grep -q 'X Error' "$scratch/search.err" || break
+    done
+    for id in $ids; do
+        xdotool getwindowgeometry --shell "$id" 2>/dev/null |
+            awk -F= -v id="$id" '{ v[$1] = $2 } END { if (v["WIDTH"]) print id, v["WIDTH"], v["HEIGHT"], v["X"], v["Y"] }'
+    done
+}
+
+# await_window WIDTH HEIGHT: waits up to 20 s for a game window of that size, and sets WIN_ID,
+# WIN_X and WIN_Y to it.
+await_window() {
+    local id width height x y
+    for _ in $(seq 200); do
+        while read -r id width height x y; do
+            if [ "${width}x$height" = "$1x$2" ]; then
+                WIN_ID=$id WIN_X=$x WIN_Y=$y
+                return 0
+            fi
+        done < <(game_windows)
+        sleep 0.1
+    done
+    return 1
+}
+
+# shoot FILE: what the window of await_window's last find shows, as the player sees it.
+shoot() {
+    local size
+    size=$(xdotool getwindowgeometry --shell "$WIN_ID" | awk -F= '/WIDTH|HEIGHT/ { printf "%s%s", s, $2; s = "x" }')
+    import -window root "$scratch/root.png"
+    convert "$scratch/root.png" -crop "$size+$WIN_X+$WIN_Y" +repage "$1"
+}
+
+# await_gone ID: waits up to 20 s for that window to be hidden.
+await_gone() {
+    for _ in $(seq 200); do
+        game_windows | grep -q "^$1 " || return 0
+        sleep 0.1
+    done
+    return 1
+}
