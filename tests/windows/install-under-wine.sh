@@ -10,11 +10,12 @@ start_session
 
 title="Zumo or No Zumo"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\org.zumoornozumo.ZumoOrNoZumo'
-folder() { wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r'; } # a folder of Windows' by its variable
+# folder VARIABLE: one of Windows' folders, as Windows names it.
+folder() { wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r'; }
 local_data=$(folder LOCALAPPDATA)
 start_menu="$(winepath -u "$(folder APPDATA)")/Microsoft/Windows/Start Menu/Programs"
-# What Windows has for every user and a new Wine prefix lacks: where a user's own programs go,
-# and where they are listed to uninstall. An uninstaller leaves both, as it finds them.
+# Where a user's own programs go and where they are listed to uninstall: shared with every other
+# such program, so an uninstaller leaves both as it finds them. A new Wine prefix has neither.
 mkdir -p "$(winepath -u "$local_data")/Programs"
 wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /f >/dev/null 2>&1
 # Every file and folder of the prefix but Windows' own and the user's Temp folder, and every
@@ -41,11 +42,9 @@ uninstall=$(wine reg query "$key" /v QuietUninstallString 2>/dev/null | tr -d '\
 target=$(strings -n 8 "$shortcut" | grep -m 1 -i '^[a-z]:\\.*\.exe$' || true)
 [ "$target" = "$local_data\\Programs\\$title\\zumo-or-no-zumo.exe" ] ||
     fail "the Start-menu entry points to \"$target\""
-wine "$target" >"$scratch/game.log" 2>&1 &
-game_pid=$!
-await_window 288 421 || fail "the installed game showed no lobby: $(game_windows)"
-xdotool mousemove $((WIN_X + 20)) $((WIN_Y + 60)) key ctrl+x
-wait "$game_pid" || fail "the installed game did not end with 0 on Ctrl+X"
+start_game "$target"
+await $lobby || fail "the installed game showed no lobby: $(game_windows)"
+quit_game
 echo "ok: installed for the user alone, listed as \"$name\", started from the Start menu"
 
 # The uninstaller returns at once, leaving the work to its copy: it is done when the prefix's

@@ -22,24 +22,6 @@ export USER='Łukasz Σοφία'
 unset NWUSERNAME LOGIN
 start_session
 
-lobby=288x421 board=865x600 # client areas 288 x 402 and 865 x 581, under a 19-pixel menu bar
-game_pid=''
-start_game() {
-    wine "$program" >>"$scratch/game.log" 2>&1 &
-    game_pid=$!
-}
-# quit_game: Ctrl+X over the lobby ends the program at once, with exit code 0.
-quit_game() {
-    xdotool mousemove $((WIN_X + 20)) $((WIN_Y + 60)) key ctrl+x
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "Ctrl+X did not end the game"
-    local status=0
-    wait "$game_pid" || status=$?
-    [ "$status" -eq 0 ] || fail "the game exited with $status after Ctrl+X"
-}
 # box_text: the text of the message box WIN_ID, by Ctrl+C, which Qt's boxes on Windows copy as
 # title, text and buttons between lines of dashes.
 box_text() {
@@ -47,27 +29,13 @@ box_text() {
     sleep 0.3
     timeout 5 xclip -o -selection clipboard -t UTF8_STRING | tr -d '\r' | sed -n 4p
 }
-# await_box: waits up to 20 s for a message box, a game window of neither the lobby's size nor
-# the board's, and sets WIN_ID, WIN_X and WIN_Y to it.
-await_box() {
-    local id width height x y
-    for _ in $(seq 200); do
-        while read -r id width height x y; do
-            if [ "${width}x$height" != "$lobby" ] && [ "${width}x$height" != "$board" ]; then
-                WIN_ID=$id WIN_X=$x WIN_Y=$y
-                return 0
-            fi
-        done < <(game_windows)
-        sleep 0.1
-    done
-    return 1
-}
-# centred WIDTH HEIGHT: whether WIN_X and WIN_Y put the window of that client size (menu bar
-# included) in the middle of the 1280 x 1024 screen, frame and all: across to the pixel, and down
-# by half the caption, which Qt counts in the frame and Wine, without a window manager, leaves
-# undrawn (23 pixels: a client area centred alone, not its window, would be 23 lower).
+# centred: whether the window await found last is in the middle of the 1280 x 1024 screen, frame
+# and all: across to the pixel, and down by half the caption, which Qt counts in the frame and
+# Wine, without a window manager, leaves undrawn (23 pixels: a client area centred alone, not its
+# window, would be 23 lower).
 centred() {
-    local across=$((WIN_X - (1280 - $1) / 2)) down=$((WIN_Y - (1024 - $2) / 2))
+    local across=$((WIN_X - (1280 - ${WIN_SIZE%x*}) / 2))
+    local down=$((WIN_Y - (1024 - ${WIN_SIZE#*x}) / 2))
     [ "$across" -ge -1 ] && [ "$across" -le 1 ] && [ "$down" -ge 0 ] && [ "$down" -le 15 ]
 }
 # answer KEY: Return (Yes, OK) or Escape (No) in the box WIN_ID; back once it is gone.
@@ -77,9 +45,9 @@ answer() {
     await_gone "$box" || fail "the box did not close on $1"
 }
 
-start_game
-await_window ${lobby/x/ } || fail "no lobby of $lobby appeared in 20 s: $(game_windows)"
-centred ${lobby/x/ } || fail "the lobby is not centred: at $WIN_X, $WIN_Y"
+start_game "$program"
+await $lobby || fail "no lobby of $lobby appeared in 20 s: $(game_windows)"
+centred || fail "the lobby is not centred: at $WIN_X, $WIN_Y"
 # The pointer over the title, which takes no hover, and keys go to the window under it.
 xdotool mousemove $((WIN_X + 144)) $((WIN_Y + 60))
 sleep 0.5
@@ -99,24 +67,21 @@ face() { # IMAGE: the grey of the bottom right corner, where no caption reaches
     convert "$1" -crop 20x20+260+395 +repage -format '%[fx:round(mean * 255)]' info:
 }
 convert "$out/lobby.png" -colorspace Gray "$out/lobby.png"
-read -ra wine_boxes <<<"$(ink_boxes "$out/lobby.png")"
-read -ra linux_boxes <<<"$(ink_boxes "$linux_lobby")"
-echo "lobby captions' ink, under Wine: ${wine_boxes[*]}; on Linux: ${linux_boxes[*]}"
-for i in 0 1 2 3 4; do
-    paste <(tr 'x+' '  ' <<<"${wine_boxes[$i]}" | tr ' ' '\n') \
-        <(tr 'x+' '  ' <<<"${linux_boxes[$i]}" | tr ' ' '\n') |
-        awk '{ d = $1 - $2; if (d > 2 || d < -2) exit 1 }' ||
-        fail "caption $((i + 1)) of the lobby is drawn at ${wine_boxes[$i]}, on Linux at ${linux_boxes[$i]}"
-done
+wine_boxes=$(ink_boxes "$out/lobby.png") linux_boxes=$(ink_boxes "$linux_lobby")
+echo "lobby captions' ink, under Wine: $wine_boxes; on Linux: $linux_boxes"
+awk -v a="$wine_boxes" -v b="$linux_boxes" 'BEGIN {
+        n = split(a, x, /[x+ ]/); split(b, y, /[x+ ]/)
+        for (i = 1; i <= n; i++) if (x[i] - y[i] > 2 || y[i] - x[i] > 2) exit 1 }' ||
+    fail "the lobby's captions are drawn at $wine_boxes, on Linux at $linux_boxes"
 wine_face=$(face "$out/lobby.png") linux_face=$(face "$linux_lobby")
-[ $((wine_face - linux_face)) -le 25 ] && [ $((linux_face - wine_face)) -le 25 ] ||
-    fail "the lobby's face is grey $wine_face, on Linux $linux_face"
+difference=$((wine_face - linux_face))
+[ "${difference#-}" -le 25 ] || fail "the lobby's face is grey $wine_face, on Linux $linux_face"
 
 lobby_id=$WIN_ID
 xdotool key ctrl+n
-await_window ${board/x/ } || fail "no board of $board after Ctrl+N: $(game_windows)"
+await $board || fail "no board of $board after Ctrl+N: $(game_windows)"
 await_gone "$lobby_id" || fail "the lobby stayed after New Game"
-centred ${board/x/ } || fail "the board is not centred: at $WIN_X, $WIN_Y"
+centred || fail "the board is not centred: at $WIN_X, $WIN_Y"
 board_id=$WIN_ID board_x=$WIN_X board_y=$WIN_Y
 # case INDEX: a click on it, on the 5 x 5 grid from (242, 128) at 79 by 65 pixels.
 click_case() {
@@ -125,12 +90,12 @@ click_case() {
     sleep 0.2
 }
 # offer: waits for the banker's call and checks what it says.
+greeting="Ring... Ring... Ring... Hello? Yes, hmmm... ŁUKASZ ΣΟΦΊΑ... the banker is offering you \$"
 offer() {
-    await_box || fail "the banker did not call"
+    await box || fail "the banker did not call"
     local text
     text=$(box_text)
-    [[ "$text" =~ ^"Ring... Ring... Ring... Hello? Yes, hmmm... ŁUKASZ ΣΟΦΊΑ... the banker is offering you \$"[0-9]+". Do you accept?"$ ]] ||
-        fail "the banker said: $text"
+    [[ "$text" =~ ^"$greeting"[0-9]+". Do you accept?"$ ]] || fail "the banker said: $text"
 }
 
 click_case 12 # case 13 becomes the player's
@@ -143,29 +108,28 @@ done
 offer
 answer Escape
 for i in 6 7; do click_case $i; done
-WIN_ID=$board_id WIN_X=$board_x WIN_Y=$board_y
-shoot "$out/board.png"
+await $board && shoot "$out/board.png"
 for i in 8 9 10; do click_case $i; done
 offer
 answer Return
-await_box || fail "no box after the offer was accepted"
+await box || fail "no box after the offer was accepted"
 [ "$(box_text)" = "SOLD!" ] || fail "the box after the sale said: $(box_text)"
 answer Return
 # The player's case slides for 516 ticks of 15 ms, then opens.
-await_box || fail "no closing message"
+await box || fail "no closing message"
 closing=$(box_text)
 [[ "$closing" == "You accepted the banker's offer. Your case contained \$"* ]] ||
     fail "the closing message said: $closing"
 answer Return
-await_window ${lobby/x/ } || fail "no lobby after the game: $(game_windows)"
+await $lobby || fail "no lobby after the game: $(game_windows)"
 await_gone "$board_id" || fail "the board stayed after the game"
 quit_game
 echo "ok: a whole game under Wine, from New Game to Ctrl+X; the banker greeted ŁUKASZ ΣΟΦΊΑ"
 
 # 150 %: Qt scales the whole window, each caption drawn anew at 1.5 times its pixels.
 set_dpi 144
-start_game
-await_window 432 632 || fail "no lobby of 432 x 632 at 150 %: $(game_windows)"
+start_game "$program"
+await 432x632 || fail "no lobby of 432 x 632 at 150 %: $(game_windows)"
 shoot "$out/lobby-150.png"
 quit_game
 echo "ok: at 150 % the lobby is 432 x 632"

@@ -52,12 +52,16 @@ start_session() {
     wineserver --wait
 }
 
-# set_dpi DPI: the scaling Windows' display settings set, 96 being 100 %; for programs started after.
+# set_dpi DPI: the scaling that Windows' display settings set, 96 being 100 %, for the programs
+# started after.
 set_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
 }
 
-# game_windows: one line per visible window titled as the game's: ID WIDTH HEIGHT X Y. Without a
+# The client areas, 288 x 402 and 865 x 581, under the 19-pixel menu bar.
+lobby=288x421 board=865x600
+
+# game_windows: one line per visible window titled as the game's: ID WIDTHxHEIGHT X Y. Without a
 # window manager an X window is the Windows client area alone: menu bar and client, no frame.
 game_windows() {
     local ids id
@@ -68,33 +72,26 @@ game_windows() {
         grep -q 'X Error' "$scratch/search.err" || break
     done
     for id in $ids; do
-        xdotool getwindowgeometry --shell "$id" 2>/dev/null |
-            awk -F= -v id="$id" '{ v[$1] = $2 } END { if (v["WIDTH"]) print id, v["WIDTH"], v["HEIGHT"], v["X"], v["Y"] }'
+        xdotool getwindowgeometry --shell "$id" 2>/dev/null | awk -F= -v id="$id" '{ v[$1] = $2 }
+            END { if (v["WIDTH"]) print id, v["WIDTH"] "x" v["HEIGHT"], v["X"], v["Y"] }'
     done
 }
 
-# await_window WIDTH HEIGHT: waits up to 20 s for a game window of that size, and sets WIN_ID,
-# WIN_X and WIN_Y to it.
-await_window() {
-    local id width height x y
+# await SIZE: waits up to 20 s for a game window of SIZE, or with "box" for one of neither the
+# lobby's size nor the board's, and sets WIN_ID, WIN_SIZE, WIN_X and WIN_Y to it.
+await() {
+    local id size x y
     for _ in $(seq 200); do
-        while read -r id width height x y; do
-            if [ "${width}x$height" = "$1x$2" ]; then
-                WIN_ID=$id WIN_X=$x WIN_Y=$y
+        while read -r id size x y; do
+            if [ "$size" = "$1" ] ||
+                { [ "$1" = box ] && [ "$size" != "$lobby" ] && [ "$size" != "$board" ]; }; then
+                WIN_ID=$id WIN_SIZE=$size WIN_X=$x WIN_Y=$y
                 return 0
             fi
         done < <(game_windows)
         sleep 0.1
     done
     return 1
-}
-
-# shoot FILE: what the window of await_window's last find shows, as the player sees it.
-shoot() {
-    local size
-    size=$(xdotool getwindowgeometry --shell "$WIN_ID" | awk -F= '/WIDTH|HEIGHT/ { printf "%s%s", s, $2; s = "x" }')
-    import -window root "$scratch/root.png"
-    convert "$scratch/root.png" -crop "$size+$WIN_X+$WIN_Y" +repage "$1"
 }
 
 # await_gone ID: waits up to 20 s for that window to be hidden.
@@ -104,4 +101,24 @@ await_gone() {
         sleep 0.1
     done
     return 1
+}
+
+# shoot FILE: what the window await found last shows, as the player sees it.
+shoot() {
+    import -window root "$scratch/root.png"
+    convert "$scratch/root.png" -crop "$WIN_SIZE+$WIN_X+$WIN_Y" +repage "$1"
+}
+
+game_pid=''
+start_game() { # PROGRAM
+    wine "$1" >>"$scratch/game.log" 2>&1 &
+    game_pid=$!
+}
+# quit_game: Ctrl+X over the lobby ends the program at once, with exit code 0.
+quit_game() {
+    xdotool mousemove $((WIN_X + 20)) $((WIN_Y + 60)) key ctrl+x
+    local status=0
+    timeout 10 tail --pid="$game_pid" -f /dev/null || fail "Ctrl+X did not end the game"
+    wait "$game_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "the game exited with $status after Ctrl+X"
 }
