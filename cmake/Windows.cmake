@@ -31,8 +31,10 @@ set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/zumo-or-no-zumo.rc APPEND PROPER
 # WIN32_EXECUTABLE: a GUI program, which Windows starts without a console window beside it.
 set_target_properties(${ZUMO_EXECUTABLE} PROPERTIES WIN32_EXECUTABLE ON
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-# Stripped as it is linked: symbols would double the program, and no Windows debugger reads
-# DWARF anyway. (-static and the time stamp are the windows preset's, for the tests as well.)
+# Stripped as it is linked, as the .deb's program is: symbols would nearly double it. The windows
+# preset links every program -static, the tests too: Qt's static runtime alone leaves libgcc's DLL
+# to find beside the program; and with --no-insert-timestamp, which leaves the link's time out of
+# the PE header.
 target_link_options(${ZUMO_EXECUTABLE} PRIVATE -s)
 
 # The .zip and the installer carry Qt's licence notice, which names the source Qt was built from:
