@@ -28,17 +28,9 @@ fail() {
     exit 1
 }
 
+. "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh"
 start_session() {
-    # -displayfd picks a free display and reports it, so parallel test runs never collide.
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$scratch/display" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$scratch/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$scratch/display" ] || { echo "skip: Xvfb did not start"; exit 77; }
-    export DISPLAY=":$(head -n 1 "$scratch/display")"
-
+    start_xvfb
     export WINEPREFIX=$scratch/prefix
     wineboot --init >/dev/null 2>&1 || fail "wineboot could not make a Wine prefix"
     # The design's font families under their own names, as a Windows machine has them, from
