@@ -1,5 +1,5 @@
 # The two commands a new machine needs are `make run` and `make test`; both install what is missing.
-.PHONY: deps run test test-asan bench package repro-check format format-check clean
+.PHONY: deps run test test-asan bench package repro-check format format-check clean windows test-windows
 
 EXE := zumo-or-no-zumo
 
@@ -35,6 +35,18 @@ package: deps
 # Builds the .deb twice from clones of HEAD, in two unlike environments, and compares the bytes.
 repro-check: deps
 	scripts/check-repro
+
+# The Windows program, its portable .zip and its installer, in build/windows. The first run also
+# builds Qt for Windows, about half an hour; later runs find it in its cache.
+windows:
+	scripts/install-deps windows
+	scripts/build-windows-qt
+	cmake --preset windows
+	cmake --build --preset windows
+
+# The logic's tests, a whole game and the installer, under Wine.
+test-windows: windows
+	ctest --preset windows
 
 # The sources git knows; an empty list (no git, or not a checkout) stops the target rather than
 # pass it. Debian 12's clang-format is 14 and Debian 13's 19, with no version on both: the code is

@@ -1,16 +1,18 @@
 #include "player_name.h"
 
 #include <QString>
-#include <cstdlib>
+#include <QtGlobal>
 
 namespace zumo {
 
 std::optional<std::string> ProcessEnvironment::value(const char *name) const
 {
-    const char *v = std::getenv(name);
-    if (!v)
+    // Not std::getenv: Windows keeps the environment in UTF-16, and its C library hands out the
+    // ANSI code page's rendering of it, with a '?' for every letter the page lacks. Qt reads the
+    // UTF-16 there, and on Linux decodes the bytes as UTF-8, invalid ones as U+FFFD.
+    if (!qEnvironmentVariableIsSet(name))
         return std::nullopt;
-    return std::string(v);
+    return qEnvironmentVariable(name).toStdString();
 }
 
 namespace {

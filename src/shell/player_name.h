@@ -10,7 +10,7 @@ class Environment
 {
 public:
     virtual ~Environment() = default;
-    // Raw bytes of the variable, nullopt when it is not set.
+    // The variable's value as UTF-8 (GetUsername replaces what is not), nullopt when it is not set.
     virtual std::optional<std::string> value(const char *name) const = 0;
 };
 

@@ -1,9 +1,10 @@
-// Placing and activating windows: done by the program on X11, left alone on Wayland.
+// Placing and activating windows: done by the program on Windows and X11, left alone on Wayland.
 #include "desktop.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace zumo::desktop {
 
@@ -18,11 +19,14 @@ void centre(QWidget &window)
 {
     if (!programPlacesWindows())
         return; // move() would be ignored
-    // Before the first show: on X11 the frame only exists once the window manager has decorated
-    // the window, asynchronously, so it is the client rect that is centred.
-    QRect placed(QPoint(), window.size());
+    // The whole window is centred, frame and all, where the frame is known before the first show:
+    // on Windows, once the native window exists. On X11 the window manager adds the frame only
+    // later, asynchronously, and until then its margins are nought: the client rect is centred.
+    window.winId();
+    const QMargins frame = window.windowHandle()->frameMargins();
+    QRect placed(QPoint(), window.size().grownBy(frame));
     placed.moveCenter(window.screen()->availableGeometry().center());
-    window.move(placed.topLeft());
+    window.move(placed.topLeft()); // a top-level window's position is its frame's
 }
 
 void activate(QWidget &window)

@@ -1,12 +1,13 @@
-// What X11 lets a program do with its own windows and Wayland leaves to the compositor.
+// What Windows and X11 let a program do with its own windows and Wayland leaves to the compositor.
 #pragma once
 
 class QWidget;
 
 namespace zumo::desktop {
 
-// Whether the program places and activates its own top-level windows. X11 (and the offscreen
-// platform) let it; on Wayland the compositor does both and ignores or refuses the program.
+// Whether the program places and activates its own top-level windows. Windows, X11 and the
+// offscreen platform let it; on Wayland the compositor does both and ignores or refuses the
+// program.
 bool programPlacesWindows();
 
 // Centres window on its screen before the first show, where the program places windows.

@@ -21,15 +21,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd picks a free display and reports it, so parallel test runs never collide.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.05
-done
-[ -s "$scratch/display" ] || { echo "skip: Xvfb did not start"; exit 77; }
-export DISPLAY=":$(head -n 1 "$scratch/display")"
+. "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb
 
 mkdir -m 700 "$scratch/runtime"
 # In a sanitizer build: libxkbcommon-x11 hands strndup() a bounded, unterminated buffer, which

@@ -1,0 +1,116 @@
+# What a test of the Windows program under Wine needs: an X server and a Wine prefix of its own,
+# and on exit the end of both, and of nothing else. Sourced by the tests, with bash.
+#
+# After start_session: DISPLAY, WINEPREFIX and $scratch (a folder removed on exit) are set.
+# USER, when set before, is whom Wine takes the player for: it becomes Windows' USERNAME.
+
+for tool in Xvfb xdotool wine wineboot wineserver import; do
+    command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
+done
+
+# No debug chatter, no offer to download Mono or Gecko, and no copying of the prefix's Start menu
+# into the real desktop's menus (winemenubuilder).
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/zumo-wine.XXXXXX")
+xvfb_pid=''
+end_session() {
+    # This prefix's server takes every Windows process of the prefix with it.
+    [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap end_session EXIT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+. "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh"
+start_session() {
+    start_xvfb
+    export WINEPREFIX=$scratch/prefix
+    wineboot --init >/dev/null 2>&1 || fail "wineboot could not make a Wine prefix"
+    # The design's font families under their own names, as a Windows machine has them, from
+    # Debian's metric twins; and Tahoma, the face Wine gives menus and boxes, which it lacks.
+    # (FontSubstitutes would not do: Qt lists the fonts, it does not ask GDI for a name.)
+    local family
+    for family in "Arial=Liberation Sans" "Comic Sans MS=Comic Neue" "Tahoma=Liberation Sans"; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${family%%=*}" /t REG_SZ \
+            /d "${family#*=}" /f >/dev/null 2>&1 || fail "could not name the font ${family%%=*}"
+    done
+    wineserver --wait
+}
+
+# set_dpi DPI: the scaling that Windows' display settings set, 96 being 100 %, for the programs
+# started after.
+set_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
+# The client areas, 288 x 402 and 865 x 581, under the 19-pixel menu bar.
+lobby=288x421 board=865x600
+
+# game_windows: one line per visible window titled as the game's: ID WIDTHxHEIGHT X Y. Without a
+# window manager an X window is the Windows client area alone: menu bar and client, no frame.
+game_windows() {
+    local ids id
+    # A window destroyed during the search is an X error that ends xdotool: then search again.
+    for _ in 1 2 3 4 5; do
+        ids=$(xdotool search --onlyvisible --name '^Zumo or No Zumo$' 2>"$scratch/search.err") ||
+            true
+        grep -q 'X Error' "$scratch/search.err" || break
+    done
+    for id in $ids; do
+        xdotool getwindowgeometry --shell "$id" 2>/dev/null | awk -F= -v id="$id" '{ v[$1] = $2 }
+            END { if (v["WIDTH"]) print id, v["WIDTH"] "x" v["HEIGHT"], v["X"], v["Y"] }'
+    done
+}
+
+# await SIZE: waits up to 20 s for a game window of SIZE, or with "box" for one of neither the
+# lobby's size nor the board's, and sets WIN_ID, WIN_SIZE, WIN_X and WIN_Y to it.
+await() {
+    local id size x y
+    for _ in $(seq 200); do
+        while read -r id size x y; do
+            if [ "$size" = "$1" ] ||
+                { [ "$1" = box ] && [ "$size" != "$lobby" ] && [ "$size" != "$board" ]; }; then
+                WIN_ID=$id WIN_SIZE=$size WIN_X=$x WIN_Y=$y
+                return 0
+            fi
+        done < <(game_windows)
+        sleep 0.1
+    done
+    return 1
+}
+
+# await_gone ID: waits up to 20 s for that window to be hidden.
+await_gone() {
+    for _ in $(seq 200); do
+        game_windows | grep -q "^$1 " || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# shoot FILE: what the window await found last shows, as the player sees it.
+shoot() {
+    import -window root "$scratch/root.png"
+    convert "$scratch/root.png" -crop "$WIN_SIZE+$WIN_X+$WIN_Y" +repage "$1"
+}
+
+game_pid=''
+start_game() { # PROGRAM
+    wine "$1" >>"$scratch/game.log" 2>&1 &
+    game_pid=$!
+}
+# quit_game: Ctrl+X over the lobby ends the program at once, with exit code 0.
+quit_game() {
+    xdotool mousemove $((WIN_X + 20)) $((WIN_Y + 60)) key ctrl+x
+    local status=0
+    timeout 10 tail --pid="$game_pid" -f /dev/null || fail "Ctrl+X did not end the game"
+    wait "$game_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "the game exited with $status after Ctrl+X"
+}
