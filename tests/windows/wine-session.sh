@@ -14,9 +14,10 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zumo-wine.XXXXXX")
 xvfb_pid=''
+here=$(dirname "${BASH_SOURCE[0]}")
 end_session() {
     # This prefix's server takes every Windows process of the prefix with it.
-    [ -z "${WINEPREFIX:-}" ] || wineserver --kill 2>/dev/null || true
+    [ -z "${WINEPREFIX:-}" ] || bash "$here/wine-prefix.sh" remove "$WINEPREFIX"
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$scratch"
@@ -28,11 +29,11 @@ fail() {
     exit 1
 }
 
-. "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh"
+. "$here/../support/xvfb.sh"
 start_session() {
     start_xvfb
     export WINEPREFIX=$scratch/prefix
-    wineboot --init >/dev/null 2>&1 || fail "wineboot could not make a Wine prefix"
+    bash "$here/wine-prefix.sh" make "$WINEPREFIX" || fail "wineboot could not make a Wine prefix"
     # The design's font families under their own names, as a Windows machine has them, from
     # Debian's metric twins; and Tahoma, the face Wine gives menus and boxes, which it lacks.
     # (FontSubstitutes would not do: Qt lists the fonts, it does not ask GDI for a name.)
