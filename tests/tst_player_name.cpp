@@ -1,7 +1,6 @@
 // The player's name from the environment: the order of the variables, case, trimming, odd bytes.
 #include "shell/player_name.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
@@ -88,18 +87,6 @@ TEST(PlayerName, controlCharactersAreKeptAndCountAsAName)
     EXPECT_EQ(nameFrom({ { "NWUSERNAME", "ann\nlee" } }), "ANN\nLEE");
     EXPECT_EQ(nameFrom({ { "NWUSERNAME", "\t\r\n" }, { "LOGIN", "bob" } }), "\t\r\n");
     EXPECT_EQ(nameFrom({ { "NWUSERNAME", " \tbo\x1b[31m \u2028 " } }), "\tBO\x1b[31M \u2028");
-}
-
-// The process's own environment, set the platform's Unicode way. No one code page holds both
-// names, so reading Windows' environment through its C library would turn letters into '?'.
-TEST(PlayerName, processEnvironmentKeepsEveryScript)
-{
-#ifdef _WIN32
-    ASSERT_EQ(_wputenv_s(L"NWUSERNAME", L"Łukasz Σοφία"), 0);
-#else
-    ASSERT_EQ(setenv("NWUSERNAME", "Łukasz Σοφία", 1), 0);
-#endif
-    EXPECT_EQ(GetUsername(ProcessEnvironment()), "ŁUKASZ ΣΟΦΊΑ");
 }
 
 TEST(PlayerName, invalidUtf8IsReplacedNotPassedOn)
