@@ -7,8 +7,9 @@
 set -euo pipefail
 
 binary=$1 desktop=$2
+. "$(dirname "$0")/../support/xvfb.sh"
 for tool in Xvfb xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
+    command -v "$tool" >/dev/null || skip_or_fail "no $tool"
 done
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zumo-x11.XXXXXX")
@@ -21,7 +22,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-. "$(dirname "$0")/../support/xvfb.sh"
 start_xvfb
 
 mkdir -m 700 "$scratch/runtime"

@@ -11,7 +11,7 @@ set -euo pipefail
 program=$1 linux_lobby=$2 out=$3
 . "$(dirname "$0")/wine-session.sh"
 for tool in xclip compare; do
-    command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
+    command -v "$tool" >/dev/null || skip_or_fail "no $tool"
 done
 mkdir -p "$out"
 

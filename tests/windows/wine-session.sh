@@ -4,8 +4,10 @@
 # After start_session: DISPLAY, WINEPREFIX and $scratch (a folder removed on exit) are set.
 # USER, when set before, is whom Wine takes the player for: it becomes Windows' USERNAME.
 
+here=$(dirname "${BASH_SOURCE[0]}")
+. "$here/../support/xvfb.sh"
 for tool in Xvfb xdotool wine wineboot wineserver import; do
-    command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
+    command -v "$tool" >/dev/null || skip_or_fail "no $tool"
 done
 
 # No debug chatter, no offer to download Mono or Gecko, and no copying of the prefix's Start menu
@@ -14,7 +16,6 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zumo-wine.XXXXXX")
 xvfb_pid=''
-here=$(dirname "${BASH_SOURCE[0]}")
 end_session() {
     # This prefix's server takes every Windows process of the prefix with it.
     [ -z "${WINEPREFIX:-}" ] || bash "$here/wine-prefix.sh" remove "$WINEPREFIX"
@@ -29,7 +30,6 @@ fail() {
     exit 1
 }
 
-. "$here/../support/xvfb.sh"
 start_session() {
     start_xvfb
     export WINEPREFIX=$scratch/prefix
