@@ -14,6 +14,9 @@ done
 # into the real desktop's menus (winemenubuilder).
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 
+# A WINEPREFIX from the caller's shell is the player's own: end_session removes only the one
+# start_session makes, so a test that stops before that leaves theirs and its programs alone.
+unset WINEPREFIX
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zumo-wine.XXXXXX")
 xvfb_pid=''
 end_session() {
