@@ -243,8 +243,8 @@ void frmViewer::keyPressEvent(QKeyEvent *event)
         moveFocus(key);
         return;
     case PlayKey::Activate:
-        if (focusedCase() >= 0) {
-            m_activating.press(*event);
+        if (const int focused = focusedCase(); focused >= 0) {
+            m_activating.press(*event, m_lblCase[focused]);
             return;
         }
         break;
@@ -262,11 +262,10 @@ void frmViewer::keyPressEvent(QKeyEvent *event)
 
 void frmViewer::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!m_handedOver && m_activating.release(*event)) {
-        if (const int focused = focusedCase(); focused >= 0) {
-            lblCase_Click(focused); // may unload the window: nothing may follow
-            return;
-        }
+    const int held = m_handedOver ? -1 : caseOf(m_activating.release(*event, focusWidget()));
+    if (held >= 0) {
+        lblCase_Click(held); // may unload the window: nothing may follow
+        return;
     }
     QMainWindow::keyReleaseEvent(event);
 }
@@ -306,11 +305,15 @@ void frmViewer::keepFocusInPlay()
         centralWidget()->setFocus(); // where it rests before the first key
 }
 
+int frmViewer::caseOf(const QWidget *widget) const
+{
+    const auto it = std::find(m_lblCase.begin(), m_lblCase.end(), widget);
+    return widget && it != m_lblCase.end() ? static_cast<int>(it - m_lblCase.begin()) : -1;
+}
+
 int frmViewer::focusedCase() const
 {
-    const QWidget *focused = focusWidget(); // also while a box has the activation
-    const auto it = std::find(m_lblCase.begin(), m_lblCase.end(), focused);
-    return focused && it != m_lblCase.end() ? static_cast<int>(it - m_lblCase.begin()) : -1;
+    return caseOf(focusWidget()); // also while a box has the activation
 }
 
 } // namespace zumo

@@ -58,6 +58,7 @@ private:
     void handOver();
     void moveFocus(PlayKey move);
     void keepFocusInPlay();
+    int caseOf(const QWidget *widget) const; // -1 when widget is no case label
     int focusedCase() const; // -1 when no case label has the window's focus
 
     Navigation &m_nav;

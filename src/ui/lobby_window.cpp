@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <algorithm>
 #include <optional>
 
 namespace zumo {
@@ -134,7 +135,7 @@ void frmMenu::keyPressEvent(QKeyEvent *event)
         break;
     case PlayKey::Activate:
         if (m_keyboard) {
-            m_activating.press(*event);
+            m_activating.press(*event, focusWidget());
             break;
         }
         [[fallthrough]];
@@ -147,9 +148,11 @@ void frmMenu::keyPressEvent(QKeyEvent *event)
 
 void frmMenu::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!m_handedOver && m_keyboard && m_activating.release(*event)) {
-        runCurrent(); // may unload the window: nothing may follow
-        return;
+    const QWidget *target = m_handedOver ? nullptr : m_activating.release(*event, focusWidget());
+    const auto it = std::find(m_commands.begin(), m_commands.end(), target);
+    if (it != m_commands.end()) {
+        (this->*CommandClicks[static_cast<std::size_t>(it - m_commands.begin())])();
+        return; // the window may be unloaded: nothing may follow
     }
     QMainWindow::keyReleaseEvent(event);
 }
@@ -166,12 +169,6 @@ void frmMenu::moveCurrent(int by)
         next = static_cast<LobbyCommand>((static_cast<int>(*current) + by + count) % count);
     }
     commandMouseMove(next); // the current command is drawn exactly as the pointer draws it
-}
-
-void frmMenu::runCurrent()
-{
-    const auto current = m_lobby.highlighted().value_or(LobbyCommand::New);
-    (this->*CommandClicks[static_cast<std::size_t>(current)])(); // may unload the window
 }
 
 void frmMenu::syncFontSizes()

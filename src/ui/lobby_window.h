@@ -45,7 +45,6 @@ private:
     void commandMouseMove(LobbyCommand raisedBy);
     void syncFontSizes();
     void moveCurrent(int by);
-    void runCurrent();
     Label *command(LobbyCommand c) const { return m_commands[static_cast<std::size_t>(c)]; }
 
     Navigation &m_nav;
@@ -53,7 +52,7 @@ private:
     std::array<Label *, 4> m_commands {}; // indexed by LobbyCommand
     bool m_handedOver = false; // unloaded: no handler may touch the window any more
     bool m_keyboard = false; // the player has pressed a key that moves the focus
-    HeldKey m_activating; // Return, Enter or Space on the current command, until it is let go
+    HeldKey m_activating; // Return, Enter or Space on a command, until it is let go
 };
 
 } // namespace zumo

@@ -18,7 +18,9 @@ namespace zumo {
 namespace {
 
 // Holds back the keys that answer box (Return, Enter, Escape) until they are let go, as the
-// windows do (see HeldKey); QDialog and its buttons answer as a key goes down.
+// windows do (see HeldKey); QDialog and its buttons answer as a key goes down. Escape waits as
+// well: had the box gone as the key went down, a reader that hears keys beside the program would
+// take the key as typed in the window behind and cut short what the answer brings there.
 class AnswerWhenLetGo final : public QObject
 {
 public:
@@ -42,10 +44,10 @@ protected:
                 && key.key() != Qt::Key_Escape))
             return false;
         if (press) {
-            m_held.press(key);
+            m_held.press(key, static_cast<QWidget *>(watched));
             return true;
         }
-        if (m_held.release(key)) {
+        if (m_held.release(key, static_cast<QWidget *>(watched))) {
             QKeyEvent answer(QEvent::KeyPress, key.key(), key.modifiers(), key.text());
             m_answering = true;
             QCoreApplication::sendEvent(watched, &answer);

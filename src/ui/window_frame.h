@@ -5,6 +5,7 @@
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QPointer>
 #include <span>
 
 class QKeyEvent;
@@ -32,16 +33,28 @@ PlayKey playKey(const QKeyEvent &event);
 // A key that acts does so when it is let go, as a mouse button clicks when it is released. A
 // screen reader that hears keys alongside the program, not before it (Orca 48 on X11), takes the
 // key with the window as it was; a box the key brings up is not cut short by the echo of the key.
-class HeldKey
+// It acts on what had the focus as it went down, or not at all: the focus leaving that for
+// anything else (a key, the pointer, a box, another window) forgets it.
+class HeldKey final : public QObject
 {
 public:
-    // The key goes down: it will act when this key comes up.
-    void press(const QKeyEvent &event);
-    // True once, when the key that went down comes up.
-    bool release(const QKeyEvent &event);
+    HeldKey();
+    // The key goes down on target, which has the focus.
+    void press(const QKeyEvent &event, QWidget *target);
+    // The target, once, when the key that went down on it comes up with focus still on it;
+    // otherwise null.
+    QWidget *release(const QKeyEvent &event, const QWidget *focus);
 
 private:
+    void forget();
+
     int m_key = 0;
+    QPointer<QWidget> m_target;
+    struct
+    {
+        quint32 nativeScanCode = 0;
+        quint64 timestamp = 0;
+    } m_released; // the last key let go
 };
 
 } // namespace zumo

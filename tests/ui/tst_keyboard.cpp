@@ -104,5 +104,104 @@ TEST_F(Keyboard, changesNothingPixelForPixelUntilTheFirstKeyThatMovesTheFocus)
     EXPECT_TRUE(boxes.seen().empty());
 }
 
+// Return, Enter and Space act when let go, on what had the focus as they went down, and only if
+// nothing moved the focus in between. Each key goes down and comes up as an event of its own.
+enum class Step { Down, Up, Repeat, Misread, Arrow, Back, Pointer, Box, Away };
+
+struct Sequence
+{
+    const char *name;
+    bool inLobby; // Return on New Game in keyboard play; on the board, on case 1
+    std::vector<Step> steps;
+    bool acts; // a game starts; case 1 becomes the player's
+};
+
+class KeySequences : public UiTest, public testing::WithParamInterface<Sequence>
+{
+    // each row from a fresh start in the lobby
+};
+
+TEST_P(KeySequences, actOnWhatTheKeyWentDownOnOrNotAtAll)
+{
+    BoxScript boxes; // fails any box that opens unasked, How to Play above all
+    const bool inLobby = GetParam().inLobby;
+    QPointer<QMainWindow> w = lobby();
+    typeKey(w, Qt::Key_Down);
+    if (!inLobby)
+        typeKey(w = newGame(), Qt::Key_Tab);
+    QWindow *handle = w->windowHandle();
+    QWidget other;
+    quint64 time = 0;
+    const auto repeat = [&](bool flagged) { // as X11 repeats a held key: let go and down again
+        ++time;
+        for (const QEvent::Type type : { QEvent::KeyRelease, QEvent::KeyPress }) {
+            QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, 36, 0, 0, {}, flagged);
+            key.setTimestamp(time);
+            QApplication::sendEvent(w->focusWidget(), &key);
+        }
+    };
+    for (const Step step : GetParam().steps) {
+        switch (step) {
+        case Step::Down:
+            QTest::keyPress(handle, Qt::Key_Return);
+            break;
+        case Step::Up:
+            QTest::keyRelease(handle, Qt::Key_Return);
+            break;
+        case Step::Repeat:
+        case Step::Misread: // as Qt now and then takes the pair for a real release and press
+            repeat(step == Step::Repeat);
+            break;
+        case Step::Arrow:
+        case Step::Back:
+            typeKey(w, inLobby ? Qt::Key_Down : step == Step::Arrow ? Qt::Key_Right : Qt::Key_Left);
+            break;
+        case Step::Pointer:
+            QTest::mouseMove(label(w, "lblExit"));
+            break;
+        case Step::Box:
+            boxes.then(answer::pressEscape);
+            ctrlKey(w, Qt::Key_H);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+            break;
+        case Step::Away:
+            other.show();
+            other.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+            w->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+            break;
+        }
+    }
+    EXPECT_EQ(programEnds, 0);
+    if (inLobby) {
+        EXPECT_EQ(board() != nullptr, GetParam().acts);
+    } else {
+        EXPECT_EQ(board()->state().stage, GetParam().acts ? 1 : 0);
+        EXPECT_EQ(board()->state().openedTotal, 0);
+    }
+}
+
+using enum Step;
+const Sequence Sequences[] = {
+    { "lobbyLetGoWhereItWentDown", true, { Down, Up }, true },
+    { "lobbyPointerOverExitLeavesTheProgramRunning", true, { Down, Pointer, Up }, false },
+    { "lobbyArrowMovedTheCommand", true, { Down, Arrow, Up }, false },
+    { "letGoWhereItWentDown", false, { Down, Up }, true },
+    { "heldThroughItsRepeatsActsOnce", false, { Down, Repeat, Repeat, Up, Up }, true },
+    { "arrowMovedTheFocus", false, { Down, Arrow, Up }, false },
+    { "focusMovedAwayAndBack", false, { Down, Arrow, Back, Up }, false },
+    { "acrossABox", false, { Down, Box, Up }, false },
+    { "windowLostTheFocus", false, { Down, Away, Up }, false },
+    { "strayRelease", false, { Up }, false },
+    { "heldSinceBeforeTheWindowHadTheFocus", false, { Repeat, Up }, false },
+    { "lobbyPointerOverExitWhileRepeatsAreMisread", true, { Down, Pointer, Misread, Misread, Up },
+        false },
+    { "arrowMovedTheFocusWhileRepeatsAreMisread", false, { Down, Arrow, Misread, Misread, Up },
+        false },
+};
+INSTANTIATE_TEST_SUITE_P(Keyboard, KeySequences, testing::ValuesIn(Sequences),
+    [](const auto &row) { return std::string(row.param.name); });
+
 } // namespace
 } // namespace zumo::test
