@@ -14,6 +14,11 @@ set(CMAKE_RC_COMPILER ${triple}-windres)
 # game's bytes depend on it, and every machine must use the same one for builds to agree.
 set(ZUMO_WINDOWS_QT /var/cache/zumo-or-no-zumo/windows-qt/prefix)
 
+# Qt's host tools (moc, rcc, uic) are the build machine's own, of the same Qt version: for Qt's own
+# build and for the game's.
+set(QT_HOST_PATH /usr)
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+
 # Libraries, headers and CMake packages come only from the Windows side; programs (moc, rcc and
 # the rest of Qt's host tools, which QT_HOST_PATH names) from the build machine.
 set(CMAKE_FIND_ROOT_PATH /usr/${triple} ${ZUMO_WINDOWS_QT})
