@@ -27,6 +27,8 @@ public:
 
     // The game as the window shows it, for whoever needs to read it (tests, above all).
     const BoardState &state() const { return m_board.state(); }
+    // Whether the player has moved the focus by keys: the lobby after the game comes back so.
+    bool playedByKeys() const { return m_keyboard; }
 
     // Handlers of the design's events; each may end with the window unloaded.
     void lblCase_Click(int index);

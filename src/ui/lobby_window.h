@@ -28,6 +28,10 @@ public:
     void lblAbout_Click();
     void lblExit_Click();
 
+    // Keyboard play from the start, New Game current, as it was when the player last left the
+    // lobby by keys: a screen reader says where the focus is, not an empty window.
+    void playByKeys() { moveCurrent(0); }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     // The keyboard, for a player without a mouse: Tab, Shift+Tab, Up and Down make another command

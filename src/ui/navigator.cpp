@@ -15,7 +15,9 @@ Navigator::Navigator(const Environment &env, RandomSource &random, std::function
     : m_env(env)
     , m_random(random)
     , m_endProgram(std::move(endProgram))
-{ }
+{
+    hearEachFocusOnce();
+}
 
 Navigator::~Navigator()
 {
@@ -41,7 +43,12 @@ void Navigator::startGame()
 void Navigator::returnToLobby()
 {
     QMainWindow *board = m_current;
-    show(new frmMenu(*this, m_env, m_playerName)); // reads the name again, all commands at 18 pt
+    auto *lobby
+        = new frmMenu(*this, m_env, m_playerName); // reads the name again, commands at 18 pt
+    if (const auto *viewer = qobject_cast<const frmViewer *>(board);
+        viewer && viewer->playedByKeys())
+        lobby->playByKeys();
+    show(lobby);
     unload(board);
 }
 

@@ -37,7 +37,44 @@ void deleteUnheard(QWidget *widget)
     delete widget;
 }
 
+#ifdef Q_OS_WIN
+
+// When a window becomes active, Qt's UI Automation bridge raises a focus change for the widget
+// that has the focus in it, and Qt raises another as that widget takes the focus: a Windows reader
+// was told of the same button twice. The second is dropped.
+QPointer<QObject> focusTold;
+
+void tellFocusOnce(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::StateChanged) {
+        const QAccessibleInterface *window = event->accessibleInterface();
+        if (static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active && window
+            && window->role() == QAccessible::Window && window->state().active) {
+            const QAccessibleInterface *focused = window->focusChild();
+            focusTold = focused ? focused->object() : nullptr;
+        }
+    } else if (event->type() == QAccessible::Focus) {
+        const bool told = focusTold && event->object() == focusTold;
+        focusTold = nullptr;
+        if (told)
+            return;
+    }
+    // On to the bridge, which Qt calls only while no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(tellFocusOnce);
+}
+
+#endif
+
 } // namespace
+
+void hearEachFocusOnce()
+{
+#ifdef Q_OS_WIN
+    QAccessible::installUpdateHandler(tellFocusOnce);
+#endif
+}
 
 Unheard::Unheard()
 {

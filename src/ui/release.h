@@ -16,6 +16,10 @@ public:
     Unheard &operator=(const Unheard &) = delete;
 };
 
+// Has assistive technology told of each focus change once, where Qt would tell of some twice
+// (Windows). Before any window exists: an Unheard puts back the handler it found.
+void hearEachFocusOnce();
+
 // Deletes widget, hidden and done with, from the event loop, as deleteLater() does. While
 // assistive technology listens, only once it has had the time to hear of the hiding, and
 // unheard: a screen reader asks after what the events in its queue name, seconds later when

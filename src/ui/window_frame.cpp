@@ -101,6 +101,11 @@ void buildFrame(QMainWindow &window, design::ClientArea area)
     // Transparent labels show the client area, not the window behind it, whose face may be the
     // desktop's dark one.
     client->setAutoFillBackground(true);
+#ifdef Q_OS_WIN
+    // A Windows reader speaks what has the focus as a window opens, where Orca names the window:
+    // the client area, which holds the focus, says which window the player is in.
+    client->setAccessibleName(window.windowTitle());
+#endif
     window.setCentralWidget(client);
     // The client area holds the keyboard focus, drawing nothing, until a key moves it onto a
     // label. Orca 48 sees each key as the program does, not before it, and while its focus is on
