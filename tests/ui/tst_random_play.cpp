@@ -668,9 +668,10 @@ private:
             } else {
                 EXPECT_TRUE(m_expected == Change::ToLobby || m_expected == Change::Restart)
                     << "a lobby nobody asked for; " << where();
+                // A game played by keys comes back to a lobby in keyboard play.
+                m_lobbyKeyboard = m_expected == Change::ToLobby && m_record.keyboard;
                 m_record = {};
                 m_gameBox.reset();
-                m_lobbyKeyboard = false;
             }
             m_lastWindow = current;
             m_expected = Change::None;
