@@ -43,26 +43,16 @@ std::string textProperty(IUIAutomationElement &element, PROPERTYID id)
     return text;
 }
 
-// The control types a reader names aloud in this game; any other by its number.
+// The control types the game's elements have; any other by its number.
 std::string controlType(CONTROLTYPEID type)
 {
     switch (type) {
     case UIA_ButtonControlTypeId:
         return "Button";
-    case UIA_TextControlTypeId:
-        return "Text";
-    case UIA_WindowControlTypeId:
-        return "Window";
-    case UIA_PaneControlTypeId:
-        return "Pane";
     case UIA_GroupControlTypeId:
         return "Group";
-    case UIA_CustomControlTypeId:
-        return "Custom";
-    case UIA_MenuBarControlTypeId:
-        return "MenuBar";
-    case UIA_MenuItemControlTypeId:
-        return "MenuItem";
+    case UIA_WindowControlTypeId:
+        return "Window";
     default:
         return std::to_string(type);
     }
